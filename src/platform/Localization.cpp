@@ -1,0 +1,103 @@
+#include "platform/Localization.h"
+
+#include "platform/Log.h"
+#include "platform/Settings.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QTranslator>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace vexo::platform {
+namespace {
+
+constexpr std::array<const char*, 9> kLanguageCodes = {
+    "en", "zh-Hans", "en", "zh-Hant", "fr", "de", "ja", "es", "pt-PT"};
+
+constexpr const char* kStringTable = "Main";
+
+// The string table of the current language. Lookups take a reference under
+// the lock and translate outside it, so a switch never pulls the table away
+// from a running lookup.
+struct CurrentTable {
+    QMutex lock;
+    bool chosen = false;
+    std::shared_ptr<const QTranslator> translator;
+};
+
+CurrentTable& currentTable() {
+    static CurrentTable table;
+    return table;
+}
+
+std::shared_ptr<const QTranslator> loadTable(const QString& code) {
+    auto translator = std::make_shared<QTranslator>();
+    if (!translator->load(QStringLiteral(":/i18n/vexo_") + code + QStringLiteral(".qm"))) {
+        qCWarning(lcVexo, "no string table for language %s", qUtf8Printable(code));
+        return nullptr;
+    }
+    return translator;
+}
+
+} // namespace
+
+QString languageCodeForIndex(qint64 index) {
+    const auto clamped = std::clamp<qint64>(index, 0, kLanguageCodes.size() - 1);
+    return QString::fromLatin1(kLanguageCodes.at(static_cast<size_t>(clamped)));
+}
+
+namespace {
+
+std::shared_ptr<const QTranslator> tableOfSetting() {
+    return loadTable(languageCodeForIndex(Settings::value(keys::AppLanguage)));
+}
+
+} // namespace
+
+void setLanguage() {
+    auto table = tableOfSetting();
+    CurrentTable& current = currentTable();
+    const QMutexLocker locker(&current.lock);
+    current.translator = std::move(table);
+    current.chosen = true;
+}
+
+QString localizedStringForKey(const QString& key, const QString& value) {
+    std::shared_ptr<const QTranslator> translator;
+    {
+        // Until a language is chosen, the stored one serves.
+        CurrentTable& current = currentTable();
+        const QMutexLocker locker(&current.lock);
+        if (!current.chosen) {
+            current.translator = tableOfSetting();
+            current.chosen = true;
+        }
+        translator = current.translator;
+    }
+    if (translator) {
+        const QString text = translator->translate(kStringTable, key.toUtf8().constData());
+        if (!text.isNull())
+            return text;
+    }
+    return value.isEmpty() ? key : value;
+}
+
+QString imagePathWithfileName(const QString& name) {
+    const QString folder = QStringLiteral(":/Settings.bundle/");
+    QString base = name;
+    if (base.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        base.chop(4);
+    const QStringList candidates = {name, base + QStringLiteral(".png"),
+                                    base + QStringLiteral("@3x.png"),
+                                    base + QStringLiteral("@2x.png")};
+    for (const QString& candidate : candidates) {
+        if (!candidate.isEmpty() && QFile::exists(folder + candidate))
+            return folder + candidate;
+    }
+    return {};
+}
+
+} // namespace vexo::platform

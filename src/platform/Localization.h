@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace vexo::platform {
+
+// The interface language code for a stored language index, clamped to 0..8:
+// 0 "en", 1 "zh-Hans", 2 "en", 3 "zh-Hant", 4 "fr", 5 "de", 6 "ja", 7 "es",
+// 8 "pt-PT".
+QString languageCodeForIndex(qint64 index);
+
+// Makes the language of the setting AppLanguage the one of every later lookup.
+void setLanguage();
+
+// The text of key in the "Main" string table of the current language; when
+// the table has none, value when it is not empty, else the key itself.
+// Safe to call from any thread.
+QString localizedStringForKey(const QString& key, const QString& value = {});
+
+// The resource path (":/Settings.bundle/...") of a picture, trying the name as
+// given, then with ".png", "@3x.png" and "@2x.png"; empty when none exists.
+QString imagePathWithfileName(const QString& name);
+
+} // namespace vexo::platform

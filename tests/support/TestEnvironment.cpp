@@ -1,0 +1,42 @@
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace vexo::test {
+namespace {
+
+QTemporaryDir& scratch() {
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/vexo-test-XXXXXX"));
+    return dir;
+}
+
+} // namespace
+
+void prepareEnvironment() {
+    const QString root = scratchRoot();
+    QDir(root).mkpath(QStringLiteral("config"));
+    QDir(root).mkpath(QStringLiteral("Volumes"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
+    qputenv("VEXO_VOLUMES_ROOT", QFile::encodeName(testVolumesRoot()));
+    qputenv("VEXO_MAC_ADDRESS", kTestMacAddress.toLatin1());
+    qputenv("TZ", "UTC");
+    tzset();
+}
+
+QString scratchRoot() { return scratch().path(); }
+
+QString testVolumesRoot() { return scratchRoot() + QStringLiteral("/Volumes"); }
+
+void clearSettings() {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vexo"),
+                    QStringLiteral("Vexo"));
+    store.clear();
+    store.sync();
+}
+
+} // namespace vexo::test
