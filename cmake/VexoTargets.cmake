@@ -37,3 +37,16 @@ function(vexo_add_test name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
     TIMEOUT 600)
 endfunction()
+
+# vexo_add_layer_tests(LINKS...)
+# Every tst_*.cpp of the calling folder becomes one test program, named after
+# the file (tst_hiddenfile.cpp -> test_hiddenfile), linked to LINKS.
+function(vexo_add_layer_tests)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  foreach(source ${sources})
+    get_filename_component(stem ${source} NAME_WE)
+    string(REGEX REPLACE "^tst_" "test_" name ${stem})
+    vexo_add_test(${name} SOURCES ${source} LINKS ${ARG_LINKS})
+  endforeach()
+endfunction()
