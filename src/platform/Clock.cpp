@@ -24,9 +24,13 @@ qint64 currentMilliseconds() {
     return test.clock ? test.clock() : QDateTime::currentMSecsSinceEpoch();
 }
 
-qint64 currentSeconds() { return currentMilliseconds() / 1000; }
+qint64 currentSeconds() {
+    return currentMilliseconds() / 1000;
+}
 
-QString getTimeIntervalSince() { return QString::number(static_cast<quint64>(currentSeconds())); }
+QString getTimeIntervalSince() {
+    return QString::number(static_cast<quint64>(currentSeconds()));
+}
 
 void setClockForTesting(std::function<qint64()> clock) {
     TestClock& test = testClock();

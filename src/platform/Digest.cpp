@@ -62,8 +62,8 @@ QString MD5_32BitUpper(const QString& text) {
         bytes.truncate(zero);
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
-    if (EVP_Digest(bytes.constData(), static_cast<size_t>(bytes.size()), digest, &length,
-                   EVP_md5(), nullptr) != 1)
+    if (EVP_Digest(bytes.constData(), static_cast<size_t>(bytes.size()), digest, &length, EVP_md5(),
+                   nullptr) != 1)
         return {};
     return upperHex(digest, length);
 }

@@ -16,9 +16,13 @@
 namespace vexo::platform {
 namespace {
 
-QByteArray encoded(const QString& path) { return QFile::encodeName(path); }
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
 
-QString errnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString errnoText() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 bool fail(QString* error, const QString& reason) {
     if (error)

@@ -14,8 +14,8 @@
 namespace vexo::platform {
 namespace {
 
-constexpr std::array<const char*, 9> kLanguageCodes = {
-    "en", "zh-Hans", "en", "zh-Hant", "fr", "de", "ja", "es", "pt-PT"};
+constexpr std::array<const char*, 9> kLanguageCodes = {"en", "zh-Hans", "en", "zh-Hant", "fr",
+                                                       "de", "ja",      "es", "pt-PT"};
 
 constexpr const char* kStringTable = "Main";
 

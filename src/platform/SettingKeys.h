@@ -7,9 +7,7 @@ namespace vexo::platform {
 
 // A named entry of the per-user settings store. An absent entry reads as the
 // value type's default: empty text, 0 or false.
-template <typename T> struct SettingKey {
-    const char* name;
-};
+template <typename T> struct SettingKey { const char* name; };
 
 // Every settings entry the application uses, with its stored type. The names
 // are the stored keys and must not change: existing settings files rely on them.
@@ -42,8 +40,7 @@ inline constexpr SettingKey<int> kLAUNCHASSISTANTONLOGIN{"kLAUNCHASSISTANTONLOGI
 inline constexpr SettingKey<int> kSENDANONYMOUSUSAGEDATATOORBANE{"kSENDANONYMOUSUSAGEDATATOORBANE"};
 inline constexpr SettingKey<int> kEraseremainingfiledatasecurelyafterhiding{
     "kEraseremainingfiledatasecurelyafterhiding"};
-inline constexpr SettingKey<int> Whenunhidingviamenubarassistant{
-    "Whenunhidingviamenubarassistant"};
+inline constexpr SettingKey<int> Whenunhidingviamenubarassistant{"Whenunhidingviamenubarassistant"};
 inline constexpr SettingKey<int> WhenunhidingfromLocalQuillanMainWindow{
     "WhenunhidingfromLocalQuillanMainWindow"};
 inline constexpr SettingKey<int> Secureerasemethod{"Secureerasemethod"};

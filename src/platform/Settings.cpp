@@ -27,9 +27,13 @@ void flushPrivately(QSettings& store) {
 
 } // namespace
 
-QString Settings::fileName() { return openStore().fileName(); }
+QString Settings::fileName() {
+    return openStore().fileName();
+}
 
-QVariant Settings::read(const char* name) { return openStore().value(QLatin1String(name)); }
+QVariant Settings::read(const char* name) {
+    return openStore().value(QLatin1String(name));
+}
 
 void Settings::write(const char* name, const QVariant& value) {
     QSettings store = openStore();
@@ -37,7 +41,9 @@ void Settings::write(const char* name, const QVariant& value) {
     flushPrivately(store);
 }
 
-bool Settings::has(const char* name) { return openStore().contains(QLatin1String(name)); }
+bool Settings::has(const char* name) {
+    return openStore().contains(QLatin1String(name));
+}
 
 void Settings::erase(const char* name) {
     QSettings store = openStore();

@@ -33,7 +33,9 @@ QString volumesRoot() {
     return QStringLiteral("/media/") + userName();
 }
 
-bool isOnVolumes(const QString& path) { return path.startsWith(volumesRoot() + u'/'); }
+bool isOnVolumes(const QString& path) {
+    return path.startsWith(volumesRoot() + u'/');
+}
 
 QString volumeNameOf(const QString& path) {
     const QString prefix = volumesRoot() + u'/';
@@ -42,6 +44,8 @@ QString volumeNameOf(const QString& path) {
     return path.mid(prefix.size()).section(u'/', 0, 0);
 }
 
-QString volumePath(const QString& name) { return volumesRoot() + u'/' + name; }
+QString volumePath(const QString& name) {
+    return volumesRoot() + u'/' + name;
+}
 
 } // namespace vexo::platform

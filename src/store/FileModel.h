@@ -26,14 +26,14 @@ public:
     qint64 groupIndex = 0;               // position of the owning group in its list
 
     // Set when the lists are read.
-    QString groupName; // "systemDevicName", "systemDevicNoteName" or a drive-vault key
+    QString groupName;    // "systemDevicName", "systemDevicNoteName" or a drive-vault key
     qint64 fileIndex = 0; // position in the owning group's item list
 
     // State of the current hide or unhide run.
-    std::atomic<bool> isCancel{false};            // the run was cancelled or failed
-    std::atomic<qint64> currentEncryptSize{0};    // bytes processed so far
-    std::atomic<qint64> startEncryptDate{0};      // ms since 1970 when the run began
-    std::atomic<qint64> encryptDuration{0};       // ms since 1970 of the last progress
+    std::atomic<bool> isCancel{false};         // the run was cancelled or failed
+    std::atomic<qint64> currentEncryptSize{0}; // bytes processed so far
+    std::atomic<qint64> startEncryptDate{0};   // ms since 1970 when the run began
+    std::atomic<qint64> encryptDuration{0};    // ms since 1970 of the last progress
 };
 
 using FileModelPtr = std::shared_ptr<FileModel>;

@@ -20,9 +20,9 @@ public:
     bool isEditing = false;  // the sidebar is editing the name; not persisted
     qint64 index = 0;        // position in its list
     QString name;
-    QString path;      // the group's folder in its vault folder, "%lu-%@"
-    QString groupName; // the list the row belongs to
-    QString password;  // drive header: MD5_32BitUpper of the drive vault's password
+    QString path;       // the group's folder in its vault folder, "%lu-%@"
+    QString groupName;  // the list the row belongs to
+    QString password;   // drive header: MD5_32BitUpper of the drive vault's password
     QString macAddress; // drive header: hardware address of the computer that made it
     QList<FileModelPtr> fileModels;
 };

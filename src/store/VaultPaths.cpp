@@ -10,7 +10,9 @@
 namespace vexo::store {
 namespace {
 
-QString lastComponent(const QString& path) { return path.section(u'/', -1, -1); }
+QString lastComponent(const QString& path) {
+    return path.section(u'/', -1, -1);
+}
 
 // Creates a folder of a drive vault with the log lines the vault has always
 // written; a failure is logged and otherwise left to later file operations.
@@ -43,9 +45,13 @@ QString joinPath(const QString& a, const QString& b) {
     return head + u'/' + tail;
 }
 
-QString AppRootDirKey() { return platform::Settings::value(platform::keys::kRootDirKey); }
+QString AppRootDirKey() {
+    return platform::Settings::value(platform::keys::kRootDirKey);
+}
 
-QString AppRootNoteDirPath() { return joinPath(AppRootDirKey(), QStringLiteral("Notes")); }
+QString AppRootNoteDirPath() {
+    return joinPath(AppRootDirKey(), QStringLiteral("Notes"));
+}
 
 QString AppGroupDirListPath() {
     return joinPath(AppRootDirKey(), QStringLiteral("GroupDirlist.plist"));
@@ -55,7 +61,9 @@ QString AppGroupNotesListPath() {
     return joinPath(AppRootDirKey(), QStringLiteral("GroupNoteslist.plist"));
 }
 
-QString AppRootThumbDirPath() { return joinPath(AppRootDirKey(), QStringLiteral("Thumb")); }
+QString AppRootThumbDirPath() {
+    return joinPath(AppRootDirKey(), QStringLiteral("Thumb"));
+}
 
 QString AppRootMoveUpDirPath(const QString& drive, const QString& rootvltDirName) {
     return joinPath(platform::volumePath(drive), rootvltDirName);

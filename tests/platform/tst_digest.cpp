@@ -16,8 +16,10 @@ private slots:
     void textDigestsMatchKnownValues_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("digest");
-        QTest::newRow("empty") << "" << "D41D8CD98F00B204E9800998ECF8427E";
-        QTest::newRow("abc") << "abc" << "900150983CD24FB0D6963F7D28E17F72";
+        QTest::newRow("empty") << ""
+                               << "D41D8CD98F00B204E9800998ECF8427E";
+        QTest::newRow("abc") << "abc"
+                             << "900150983CD24FB0D6963F7D28E17F72";
         QTest::newRow("utf-8") << QStringLiteral("密码 é") << "";
     }
 

@@ -15,7 +15,8 @@ private slots:
     void madeFoldersAreOwnerOnly() {
         const QString deep = dir_.filePath(QStringLiteral("a/b/c"));
         QVERIFY(makePrivatePath(deep));
-        for (const QString& folder : {QStringLiteral("a"), QStringLiteral("a/b"), QStringLiteral("a/b/c")}) {
+        for (const QString& folder :
+             {QStringLiteral("a"), QStringLiteral("a/b"), QStringLiteral("a/b/c")}) {
             QVERIFY(QFileInfo(dir_.filePath(folder)).isDir());
             QCOMPARE(vexo::test::unixMode(dir_.filePath(folder)), 0700);
         }

@@ -28,8 +28,9 @@ private slots:
         addInterface(classNet, QStringLiteral("eth0"), "aa:bb:cc:00:00:01");
         addInterface(classNet, QStringLiteral("wlan0"), "AA:BB:CC:00:00:02");
         const QString route = dir_.path() + QStringLiteral("/route1");
-        writeFile(route, kRouteTitles + "wlan0\t0000A8C0\t00000000\t0001\t0\t0\t600\t00FFFFFF\t0\t0\t0\n"
-                                        "wlan0\t00000000\t0100A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n");
+        writeFile(route, kRouteTitles +
+                             "wlan0\t0000A8C0\t00000000\t0001\t0\t0\t600\t00FFFFFF\t0\t0\t0\n"
+                             "wlan0\t00000000\t0100A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n");
         QCOMPARE(hardwareAddressFrom(classNet, route), QStringLiteral("aa:bb:cc:00:00:02"));
     }
 
@@ -48,7 +49,8 @@ private slots:
         addInterface(classNet, QStringLiteral("tun0"), "");
         addInterface(classNet, QStringLiteral("eth0"), "de:ad:be:ef:00:01");
         const QString route = dir_.path() + QStringLiteral("/route2");
-        writeFile(route, kRouteTitles + "tun0\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n");
+        writeFile(route,
+                  kRouteTitles + "tun0\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n");
         QCOMPARE(hardwareAddressFrom(classNet, route), QStringLiteral("de:ad:be:ef:00:01"));
     }
 
@@ -58,9 +60,7 @@ private slots:
                  QString());
     }
 
-    void theEnvironmentOverrides() {
-        QCOMPARE(hardwareAddress(), vexo::test::kTestMacAddress);
-    }
+    void theEnvironmentOverrides() { QCOMPARE(hardwareAddress(), vexo::test::kTestMacAddress); }
 
     void theRealComputerGivesTheUsualForm() {
         const QString address = hardwareAddressFrom(QStringLiteral("/sys/class/net"),

@@ -33,22 +33,26 @@ private slots:
     void theStoredLanguageServesBeforeAnySwitch() {
         // The very first lookup of the process reads AppLanguage.
         Settings::setValue(keys::AppLanguage, 1);
-        QCOMPARE(localizedStringForKey(QStringLiteral("group_AllFiles")), QStringLiteral("所有文件"));
+        QCOMPARE(localizedStringForKey(QStringLiteral("group_AllFiles")),
+                 QStringLiteral("所有文件"));
     }
 
     void aSwitchChangesEveryLaterLookup() {
         Settings::setValue(keys::AppLanguage, 2);
         setLanguage();
-        QCOMPARE(localizedStringForKey(QStringLiteral("group_AllFiles")), QStringLiteral("All Files"));
+        QCOMPARE(localizedStringForKey(QStringLiteral("group_AllFiles")),
+                 QStringLiteral("All Files"));
         Settings::setValue(keys::AppLanguage, 1);
         setLanguage();
-        QCOMPARE(localizedStringForKey(QStringLiteral("weekItem1.stringValue")), QStringLiteral("星期日"));
+        QCOMPARE(localizedStringForKey(QStringLiteral("weekItem1.stringValue")),
+                 QStringLiteral("星期日"));
     }
 
     void aKeyWithoutTextComesBackAsTheKey() {
         Settings::setValue(keys::AppLanguage, 0);
         setLanguage();
-        QCOMPARE(localizedStringForKey(QStringLiteral("no.such.key")), QStringLiteral("no.such.key"));
+        QCOMPARE(localizedStringForKey(QStringLiteral("no.such.key")),
+                 QStringLiteral("no.such.key"));
         QCOMPARE(localizedStringForKey(QStringLiteral("no.such.key"), QStringLiteral("Fallback")),
                  QStringLiteral("Fallback"));
         QCOMPARE(localizedStringForKey(QString()), QString());
@@ -67,20 +71,26 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("found");
         QTest::addColumn<int>("width");
-        QTest::newRow("full name") << "testpics/plain.png" << "testpics/plain.png" << 1;
-        QTest::newRow("without type") << "testpics/plain" << "testpics/plain.png" << 1;
-        QTest::newRow("only @2x") << "testpics/onlyretina" << "testpics/onlyretina@2x.png" << 2;
+        QTest::newRow("full name") << "testpics/plain.png"
+                                   << "testpics/plain.png" << 1;
+        QTest::newRow("without type") << "testpics/plain"
+                                      << "testpics/plain.png" << 1;
+        QTest::newRow("only @2x") << "testpics/onlyretina"
+                                  << "testpics/onlyretina@2x.png" << 2;
         QTest::newRow("only @2x, named with type") << "testpics/onlyretina.png"
                                                    << "testpics/onlyretina@2x.png" << 2;
-        QTest::newRow("@3x before @2x") << "testpics/both" << "testpics/both@3x.png" << 3;
-        QTest::newRow("missing") << "testpics/none" << "" << 0;
+        QTest::newRow("@3x before @2x") << "testpics/both"
+                                        << "testpics/both@3x.png" << 3;
+        QTest::newRow("missing") << "testpics/none"
+                                 << "" << 0;
     }
 
     void picturesAreFoundWithTheirFallbacks() {
         QFETCH(QString, name);
         QFETCH(QString, found);
         QFETCH(int, width);
-        const QString expected = found.isEmpty() ? QString() : QStringLiteral(":/Settings.bundle/") + found;
+        const QString expected =
+            found.isEmpty() ? QString() : QStringLiteral(":/Settings.bundle/") + found;
         QCOMPARE(imagePathWithfileName(name), expected);
         QCOMPARE(imageWithfileName(name).width(), width);
     }

@@ -26,8 +26,8 @@ private slots:
 
     void valuesRoundTripWithTheirTypes() {
         Settings::setValue(keys::kSOUREPASSWORD, QStringLiteral("  Pass wörd 密码 "));
-        Settings::setValue(keys::KUPNAMES, QStringList{QStringLiteral("USB1/A.vlt"),
-                                                       QStringLiteral("USB2/B.vlt")});
+        Settings::setValue(keys::KUPNAMES,
+                           QStringList{QStringLiteral("USB1/A.vlt"), QStringLiteral("USB2/B.vlt")});
         Settings::setValue(keys::FirstRun, true);
         Settings::setValue(keys::AppLanguage, 3);
         Settings::setValue(keys::mainWindowSizeWidth, 812.5);

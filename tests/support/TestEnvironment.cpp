@@ -28,9 +28,13 @@ void prepareEnvironment() {
     tzset();
 }
 
-QString scratchRoot() { return scratch().path(); }
+QString scratchRoot() {
+    return scratch().path();
+}
 
-QString testVolumesRoot() { return scratchRoot() + QStringLiteral("/Volumes"); }
+QString testVolumesRoot() {
+    return scratchRoot() + QStringLiteral("/Volumes");
+}
 
 void clearSettings() {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vexo"),

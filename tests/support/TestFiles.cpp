@@ -62,13 +62,15 @@ ScopedFileSizeLimit::ScopedFileSizeLimit(qint64 bytes) {
     setrlimit(RLIMIT_FSIZE, &limited);
 }
 
-ScopedFileSizeLimit::~ScopedFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
+ScopedFileSizeLimit::~ScopedFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+}
 
 TmpfsMount::TmpfsMount(const QString& folder, qint64 bytes) : folder_(folder) {
     QDir().mkpath(folder);
     const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
-    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
-                options.constData()) == 0)
+    if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.constData()) ==
+        0)
         mounted_ = true;
     else
         whyNot_ = QStringLiteral("cannot mount a tmpfs here: ") +
