@@ -1,0 +1,92 @@
+#include "BinaryPlist.h"
+#include "store/GroupListFile.h"
+#include "store/PlistNesting.h"
+#include "support/TestEnvironment.h"
+
+#include <QtEndian>
+
+#include <plist/plist.h>
+
+using namespace vexo::store;
+using namespace vexo::test;
+
+namespace {
+
+// A real writer's binary form of a list with more entries than fit in a
+// marker's count bits.
+QByteArray libplistBinaryList() {
+    auto group = std::make_shared<GroupModel>();
+    group->name = QStringLiteral("Docs");
+    for (int i = 0; i < 20; ++i) {
+        auto item = std::make_shared<FileModel>();
+        item->path = QStringLiteral("/home/u/%1").arg(i);
+        group->fileModels.append(item);
+    }
+    const QByteArray xml = groupListData({group}, ListKind::Local);
+    plist_t root = nullptr;
+    plist_from_xml(xml.constData(), static_cast<uint32_t>(xml.size()), &root);
+    char* binary = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &binary, &length);
+    QByteArray data(binary, length);
+    plist_to_bin_free(binary);
+    plist_free(root);
+    return data;
+}
+
+QByteArray withTableOffset(QByteArray data, quint64 offset) {
+    char bytes[8];
+    qToBigEndian(offset, bytes);
+    data.replace(data.size() - 8, 8, QByteArray(bytes, 8));
+    return data;
+}
+
+} // namespace
+
+class PlistNestingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void nestingIsBoundedAndStructureChecked_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("accepted");
+        const QByteArray aString("\x51"
+                                 "a",
+                                 2);
+        QTest::newRow("xml at the limit") << nestedXmlArrays(15) << true;
+        QTest::newRow("xml one level deeper") << nestedXmlArrays(16) << false;
+        QTest::newRow("xml not well formed") << QByteArray("<plist><array></plist>") << false;
+        QTest::newRow("xml with raw controls and U+FFFF in a string")
+            << QByteArray("<plist><string>a\x01\x1f\xef\xbf\xbf\xef\xbf\xbe</string></plist>")
+            << true;
+        QTest::newRow("xml with an internal document type subset")
+            << QByteArray("<!DOCTYPE plist [<!ENTITY x \"]><array>\">]><plist><array/></plist>")
+            << false;
+        QTest::newRow("written list")
+            << groupListData({std::make_shared<GroupModel>()}, ListKind::Local) << true;
+        QTest::newRow("binary from libplist") << libplistBinaryList() << true;
+        QTest::newRow("binary at the limit") << nestedBinaryArrays(16) << true;
+        QTest::newRow("binary one level deeper") << nestedBinaryArrays(17) << false;
+        QTest::newRow("binary leaf shared by two entries")
+            << binaryPlist({binaryArray({1, 1}), aString}) << true;
+        QTest::newRow("binary container in itself") << binaryPlist({binaryArray({0})}) << false;
+        QTest::newRow("binary container shared")
+            << binaryPlist({binaryArray({1, 1}), binaryArray({})}) << false;
+        QTest::newRow("binary reference past the table")
+            << binaryPlist({binaryArray({5})}) << false;
+        QTest::newRow("binary top object past the table")
+            << binaryPlist({binaryArray({})}, 3) << false;
+        QTest::newRow("binary offset table past the end")
+            << withTableOffset(nestedBinaryArrays(3), 1u << 30) << false;
+        QTest::newRow("binary without objects") << QByteArray("bplist00").append(32, '\0') << false;
+        QTest::newRow("binary header only") << QByteArray("bplist00") << false;
+    }
+
+    void nestingIsBoundedAndStructureChecked() {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, accepted);
+        QCOMPARE(plistNestingWithin(data, 16), accepted);
+    }
+};
+
+VEXO_TEST_MAIN(PlistNestingTest)
+#include "tst_plistnesting.moc"
