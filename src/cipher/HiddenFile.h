@@ -11,21 +11,26 @@ namespace vexo::cipher {
 inline constexpr qint64 kChunkSize = 512000;
 
 // The stored form of a relative path: every "/"-separated component has its
-// UTF-16 units swapped pairwise (0<->1, 2<->3, ...); empty components vanish.
-// Its own inverse.
+// characters swapped pairwise (0<->1, 2<->3, ...; a surrogate pair counts as
+// one character); empty components vanish. Its own inverse.
 QString AESPath(const QString& path);
 
 // Where the file at itemPath inside the item (empty for a single-file item)
-// is stored: item store / AESPath(item name / itemPath).
+// is stored: item store / AESPath(last component of the item's path / itemPath).
+// Every file of a folder item keeps a place of its own, whatever the folder's
+// name looks like.
 QString storedPathOf(const store::FileModel& item, const QString& itemPath);
 
 // Hides one file of the item (itemPath relative to the item's path, empty for
-// a single-file item) into its stored form. A failure sets the item's isCancel.
+// a single-file item) into its stored form; with isDir, creates the stored
+// folder for itemPath instead. A failure sets the item's isCancel.
 void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
            const ProgressCallback& progressBlock = {});
 
 // Restores one stored file of the item (itemPath relative to the item's stored
-// folder, empty for a single-file item) at its place. A failure sets isCancel.
+// folder, empty for a single-file item) at its place, never replacing anything
+// there; with isDir, runs createDeDir(item, itemPath) instead. A failure sets
+// isCancel and leaves nothing written.
 void jiemi(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
            const ProgressCallback& progressBlock = {});
 

@@ -7,6 +7,9 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
 namespace vexo::store {
 namespace {
 
@@ -17,10 +20,12 @@ QString lastComponent(const QString& path) {
 // Creates a folder of a drive vault with the log lines the vault has always
 // written; a failure is logged and otherwise left to later file operations.
 void createLoggedFolder(const QString& folder, const char* successLine, const char* failureLine) {
-    if (platform::makePrivatePath(folder))
+    if (platform::makePrivatePath(folder)) {
         qCInfo(lcVexo, "%s", successLine);
-    else
-        qCWarning(lcVexo, failureLine, qUtf8Printable(folder));
+        return;
+    }
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    qCWarning(lcVexo, failureLine, qUtf8Printable(folder + QStringLiteral(": ") + reason));
 }
 
 } // namespace
