@@ -1,0 +1,44 @@
+#pragma once
+
+#include "cipher/Progress.h"
+#include "cipher/RestoreJournal.h"
+#include "cipher/StoredForm.h"
+#include "cipher/StreamCopy.h"
+#include "store/FileModel.h"
+
+#include <QString>
+
+namespace vexo::cipher {
+
+// The per-file steps of the walks. Each chunk adds its bytes to the item's
+// currentEncryptSize, stamps encryptDuration and calls
+// progressBlock(0, currentEncryptSize); the user's cancel or the item's
+// isCancel stops a step between chunks. A step writes under a temporary name
+// and moves the file into place only when it is whole, so it leaves no partial
+// file behind. The caller has checked the item's store (checkedItemStore).
+
+// What every file of one hide shares: the item's store and the key text of
+// the moment with the header and footer that carry it.
+struct HideSetup {
+    QString itemStore;
+    QString keyText;
+    Envelope envelope;
+};
+
+// Takes the key text of the moment once for a whole hide; empty (and logged)
+// when the cipher fails.
+std::optional<HideSetup> hideSetupFor(const QString& itemStore);
+
+// Writes the file at itemPath inside the item (the item itself when empty)
+// below setup.itemStore in its stored form.
+CopyResult hideOneFile(const store::FileModelPtr& item, const HideSetup& setup,
+                       const QString& itemPath, const ProgressCallback& progressBlock);
+
+// Restores the stored file at storedItemPath below the item's stored top
+// entry in itemStore (the entry itself when empty) at its place below the
+// item's path, never replacing anything there; notes what it writes in journal.
+CopyResult restoreOneFile(const store::FileModelPtr& item, const QString& itemStore,
+                          const QString& storedItemPath, const ProgressCallback& progressBlock,
+                          RestoreJournal& journal);
+
+} // namespace vexo::cipher

@@ -1,0 +1,275 @@
+#include "cipher/FolderWalk.h"
+
+#include "cipher/FileTransfer.h"
+#include "cipher/HiddenFile.h"
+#include "cipher/ItemStore.h"
+#include "cipher/PosixFiles.h"
+#include "cipher/RestoreJournal.h"
+#include "cipher/Sizes.h"
+#include "platform/FileSystem.h"
+#include "platform/Log.h"
+#include "platform/VolumesRoot.h"
+#include "store/HelpClass.h"
+#include "store/VaultPaths.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace vexo::cipher {
+namespace {
+
+using store::FileModelPtr;
+
+// One hide or unhide run over an item.
+struct Walk {
+    FileModelPtr item;
+    ProgressCallback progressBlock;
+    QString itemStore;
+    std::optional<HideSetup> hideSetup; // the key text of a hide, taken once
+    QString failure;                    // the first failure's reason
+    RestoreJournal journal;             // what an unhide has written so far
+};
+
+// A failure ends the run: the item's isCancel stops every level of the walk.
+void recordFailure(Walk& walk, const QString& reason) {
+    walk.item->isCancel = true;
+    if (walk.failure.isEmpty())
+        walk.failure = reason;
+}
+
+// The per-file steps log their own failures.
+void noteOutcome(Walk& walk, const CopyResult& result) {
+    if (result.status == CopyStatus::Failed)
+        recordFailure(walk, result.error);
+}
+
+void fail(Walk& walk, const QString& reason) {
+    qCWarning(lcVexo, "失败：error：%s", qUtf8Printable(reason));
+    recordFailure(walk, reason);
+}
+
+bool stopped(const Walk& walk) {
+    if (!runStopped(*walk.item))
+        return false;
+    qCInfo(lcVexo, "===>>已被取消");
+    return true;
+}
+
+WalkResult resultOf(const Walk& walk) {
+    if (!walk.failure.isEmpty())
+        return {WalkOutcome::Failed, walk.failure};
+    if (runStopped(*walk.item))
+        return {WalkOutcome::Cancelled, {}};
+    return {};
+}
+
+// The walk's callback as the per-file step sees it: every chunk of the file
+// reports the file's ordinal with the item's bytes so far.
+ProgressCallback reportingAs(const Walk& walk, qint64 ordinal) {
+    if (!walk.progressBlock)
+        return {};
+    return [&walk, ordinal](qint64, float) {
+        walk.progressBlock(ordinal, static_cast<float>(walk.item->currentEncryptSize.load()));
+    };
+}
+
+QString megabytes(qint64 bytes) {
+    return QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1) +
+           QStringLiteral(" MB");
+}
+
+// An item on a removable drive is hidden into a vault on that same drive,
+// which must have room for all of it before anything is written.
+bool enoughRoomOnDrive(Walk& walk) {
+    const store::FileModel& item = *walk.item;
+    if (!platform::isOnVolumes(item.path))
+        return true;
+    const QString drive = platform::volumePath(platform::volumeNameOf(item.path));
+    getUSBDiskTotalSize(drive);
+    const qint64 room = getUSBDiskFreeSize(drive);
+    const qint64 need =
+        isDirectory(item.path) ? folderSizeAtPath(item.path) : fileSizeAtPath(item.path);
+    if (need <= room)
+        return true;
+    fail(walk, QStringLiteral("%1: hiding it needs %2 of free space on %3, which has %4")
+                   .arg(item.path, megabytes(need), drive, megabytes(room)));
+    return false;
+}
+
+bool makeStoredFolder(const store::FileModel& item, const QString& itemPath) {
+    return platform::makePrivatePath(storedPathOf(item, itemPath));
+}
+
+void hideFolder(Walk& walk, const QString& itemPath, qint64 ordinal) {
+    const QString folder = store::joinPath(walk.item->path, itemPath);
+    QString error;
+    const auto entries = folderEntries(folder, &error);
+    if (!entries) {
+        fail(walk, error);
+        return;
+    }
+    qCDebug(lcVexo, "===>>加密文件夹path：%s,subDirectorylist:%lld", qUtf8Printable(folder),
+            static_cast<long long>(entries->size()));
+    for (const QString& name : *entries) {
+        if (stopped(walk))
+            return;
+        const QString childPath = store::joinPath(itemPath, name);
+        if (isDirectory(store::joinPath(folder, name))) {
+            hideFolder(walk, childPath, ordinal);
+            continue;
+        }
+        ++ordinal;
+        noteOutcome(walk,
+                    hideOneFile(walk.item, *walk.hideSetup, childPath, reportingAs(walk, ordinal)));
+    }
+}
+
+void restoreFolder(Walk& walk, const QString& storedTop, const QString& storedPath,
+                   qint64 ordinal) {
+    const QString folder = store::joinPath(storedTop, storedPath);
+    QString error;
+    const auto entries = folderEntries(folder, &error);
+    if (!entries) {
+        fail(walk, error);
+        return;
+    }
+    for (const QString& name : *entries) {
+        if (stopped(walk))
+            return;
+        const QString childPath = store::joinPath(storedPath, name);
+        if (isDirectory(store::joinPath(folder, name))) {
+            restoreFolder(walk, storedTop, childPath, ordinal);
+            continue;
+        }
+        ++ordinal;
+        noteOutcome(walk, restoreOneFile(walk.item, walk.itemStore, childPath,
+                                         reportingAs(walk, ordinal), walk.journal));
+    }
+}
+
+// A hide stands only when every stored file is on disk; otherwise the whole
+// item store goes and the item stays as it is.
+WalkResult finishHide(Walk& walk) {
+    if (!runStopped(*walk.item)) {
+        if (platform::syncFileSystemOf(walk.itemStore))
+            return {};
+        fail(walk, walk.itemStore + QStringLiteral(": could not be flushed to disk"));
+    }
+    removeFile(walk.itemStore);
+    return resultOf(walk);
+}
+
+// An unhide stands only when every restored file is on disk; otherwise
+// exactly what it wrote goes, and the item store is never touched.
+WalkResult finishRestore(Walk& walk) {
+    if (!runStopped(*walk.item)) {
+        if (platform::syncFileSystemOf(walk.item->path))
+            return {};
+        fail(walk, walk.item->path + QStringLiteral(": could not be flushed to disk"));
+    }
+    walk.journal.rollBack();
+    return resultOf(walk);
+}
+
+// Finds the item's store; false when the run must not go on (no safe store,
+// or already cancelled).
+bool startWalk(Walk& walk) {
+    QString error;
+    const auto itemStore = checkedItemStore(*walk.item, &error);
+    if (!itemStore) {
+        fail(walk, error);
+        return false;
+    }
+    walk.itemStore = *itemStore;
+    return !stopped(walk);
+}
+
+void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
+    const store::FileModel& item = *walk.item;
+    const QString storedTop = storedPathBelow(walk.itemStore, item, QString());
+    QString error;
+    if (!somethingExistsAt(storedTop))
+        fail(walk, failureAt(storedTop, ENOENT));
+    else if (!isDirectory(storedTop))
+        noteOutcome(walk, restoreOneFile(walk.item, walk.itemStore, QString(),
+                                         reportingAs(walk, currentIndex + 1), walk.journal));
+    else if (walk.journal.makeFolders(store::joinPath(item.path, AESPath(itemPath)), &error))
+        restoreFolder(walk, storedTop, itemPath, currentIndex);
+    else
+        fail(walk, error);
+}
+
+} // namespace
+
+WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPath,
+                                 [[maybe_unused]] qint64 fileSize, qint64 currentIndex,
+                                 const ProgressCallback& progressBlock) {
+    store::HelpClass::sharedInstance().setEditModel(item);
+    Walk walk{item, progressBlock, {}, {}, {}, {}};
+    if (!startWalk(walk) || !enoughRoomOnDrive(walk))
+        return resultOf(walk);
+    walk.hideSetup = hideSetupFor(walk.itemStore);
+    if (!walk.hideSetup) {
+        recordFailure(walk, item->path + QStringLiteral(": the cipher failed"));
+        return resultOf(walk);
+    }
+
+    if (isDirectory(item->path)) {
+        if (makeStoredFolder(*item, itemPath))
+            hideFolder(walk, itemPath, currentIndex);
+        else
+            fail(walk,
+                 storedPathOf(*item, itemPath) + QStringLiteral(": cannot create this folder"));
+    } else {
+        qCInfo(lcVexo, "===>>加密文件path：%s", qUtf8Printable(item->path));
+        noteOutcome(walk, hideOneFile(item, *walk.hideSetup, QString(),
+                                      reportingAs(walk, currentIndex + 1)));
+    }
+    return finishHide(walk);
+}
+
+WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPath,
+                                 const ProgressCallback& progressBlock) {
+    item->currentEncryptSize = 0;
+    return EncryptAESAtFilemodel(item, itemPath, 0, 0, progressBlock);
+}
+
+WalkResult DeCodeAESAtFilemodel(const FileModelPtr& item, const QString& itemPath,
+                                qint64 currentIndex, const ProgressCallback& progressBlock) {
+    store::HelpClass::sharedInstance().setEditModel(item);
+    Walk walk{item, progressBlock, {}, {}, {}, {}};
+    if (!startWalk(walk))
+        return resultOf(walk);
+    // Never write over or into anything that is already at the item's place.
+    if (itemPath.isEmpty() && somethingExistsAt(item->path)) {
+        fail(walk, failureAt(item->path, EEXIST));
+        return resultOf(walk);
+    }
+    restoreItem(walk, itemPath, currentIndex);
+    return finishRestore(walk);
+}
+
+WalkResult DeCodeAESAtFilemodel(const FileModelPtr& item, const QString& itemPath) {
+    item->currentEncryptSize = 0;
+    return DeCodeAESAtFilemodel(item, itemPath, 0, {});
+}
+
+void createDir(const store::FileModel& item, const QString& itemPath) {
+    if (!makeStoredFolder(item, itemPath))
+        qCDebug(lcVexo, "%s,%d error:%s", Q_FUNC_INFO, __LINE__,
+                qUtf8Printable(storedPathOf(item, itemPath)));
+}
+
+void createDeDir(const store::FileModel& item, const QString& itempath) {
+    QDir().mkpath(store::joinPath(parentFolderOf(item.path), AESPath(itempath)));
+}
+
+bool isDirectory(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace vexo::cipher

@@ -1,0 +1,111 @@
+#include "cipher/HiddenFile.h"
+
+#include "cipher/FileTransfer.h"
+#include "cipher/FolderWalk.h"
+#include "cipher/ItemStore.h"
+#include "platform/Log.h"
+#include "store/VaultPaths.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <filesystem>
+#include <system_error>
+
+namespace vexo::cipher {
+namespace {
+
+// The characters of text; a surrogate pair is one character, so that
+// swapping never splits one into halves that no file name can hold.
+QList<QStringView> charactersOf(QStringView text) {
+    QList<QStringView> characters;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        characters << text.sliced(i, width);
+        i += width;
+    }
+    return characters;
+}
+
+QString swappedPairwise(QStringView component) {
+    const QList<QStringView> characters = charactersOf(component);
+    QString swapped;
+    swapped.reserve(component.size());
+    for (qsizetype i = 0; i + 1 < characters.size(); i += 2)
+        swapped.append(characters.at(i + 1)).append(characters.at(i));
+    if (characters.size() % 2 != 0)
+        swapped.append(characters.constLast());
+    return swapped;
+}
+
+std::optional<QString> checkedStore(const store::FileModel& item) {
+    QString error;
+    auto itemStore = checkedItemStore(item, &error);
+    if (!itemStore)
+        qCWarning(lcVexo, "失败：error：%s", qUtf8Printable(error));
+    return itemStore;
+}
+
+} // namespace
+
+QString AESPath(const QString& path) {
+    QStringList components;
+    for (const QStringView component : QStringView(path).split(u'/', Qt::SkipEmptyParts))
+        components << swappedPairwise(component);
+    return components.join(u'/');
+}
+
+QString storedPathOf(const store::FileModel& item, const QString& itemPath) {
+    return storedPathBelow(store::itemStorePath(item), item, itemPath);
+}
+
+void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
+           const ProgressCallback& progressBlock) {
+    const auto itemStore = checkedStore(*item);
+    if (!itemStore) {
+        item->isCancel = true;
+        return;
+    }
+    if (isDir) {
+        createDir(*item, itemPath);
+        return;
+    }
+    const auto setup = hideSetupFor(*itemStore);
+    if (!setup || hideOneFile(item, *setup, itemPath, progressBlock).status == CopyStatus::Failed)
+        item->isCancel = true;
+}
+
+void jiemi(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
+           const ProgressCallback& progressBlock) {
+    const auto itemStore = checkedStore(*item);
+    if (!itemStore) {
+        item->isCancel = true;
+        return;
+    }
+    if (isDir) {
+        createDeDir(*item, itemPath);
+        return;
+    }
+    RestoreJournal journal;
+    const CopyResult result = restoreOneFile(item, *itemStore, itemPath, progressBlock, journal);
+    if (result.status == CopyStatus::Copied)
+        return;
+    journal.rollBack();
+    if (result.status == CopyStatus::Failed)
+        item->isCancel = true;
+}
+
+void removeFile(const QString& path) {
+    std::error_code error;
+    if (!path.isEmpty())
+        std::filesystem::remove_all(QFile::encodeName(path).toStdString(), error);
+    if (!path.isEmpty() && !error)
+        qCInfo(lcVexo, "已删除文件成功：%s", qUtf8Printable(path));
+    else
+        qCWarning(lcVexo, "删除文件失败：%s", qUtf8Printable(path));
+}
+
+} // namespace vexo::cipher

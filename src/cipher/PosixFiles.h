@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/UniqueFd.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <sys/types.h>
+
+namespace vexo::cipher {
+
+// "path: system error text", the form every failure reason takes.
+QString failureAt(const QString& path, int error);
+
+// The folder that holds path: "/" for "/name".
+QString parentFolderOf(const QString& path);
+
+// A regular file open for reading, with its size when it was opened.
+struct SourceFile {
+    platform::UniqueFd fd;
+    qint64 size = 0;
+};
+
+// Opens path (following a final symbolic link) when it is a regular file;
+// a folder, a device or a dangling link fails with the reason in error.
+std::optional<SourceFile> openRegularFile(const QString& path, QString* error);
+
+// A new, empty file created exclusively in folder as "." + stem + ".vexo-XXXXXX".
+struct TemporaryFile {
+    platform::UniqueFd fd;
+    QString path;
+};
+std::optional<TemporaryFile> createTemporaryFile(const QString& folder, const QString& stem,
+                                                 mode_t mode, QString* error);
+
+// Renames from to to, never replacing anything that exists at to.
+bool moveIntoFreePlace(const QString& from, const QString& to, QString* error);
+
+// Reads exactly length bytes at offset of the open file at path; reaching the
+// end early is an error.
+bool readExactly(int fd, const QString& path, char* buffer, qint64 length, qint64 offset,
+                 QString* error);
+
+// Writes all of data to the open file at path, resuming after short writes.
+bool writeFully(int fd, const QString& path, const char* data, qint64 length, QString* error);
+
+// Closes a written file; false with the reason when its data may be lost.
+bool closeWrittenFile(platform::UniqueFd& fd, const QString& path, QString* error);
+
+// True when anything, a dangling symbolic link included, exists at path.
+bool somethingExistsAt(const QString& path);
+
+// The names in folder ("." and ".." left out) in the order the file system
+// returns them; empty when the folder cannot be read, with the reason in error.
+std::optional<QStringList> folderEntries(const QString& folder, QString* error);
+
+} // namespace vexo::cipher

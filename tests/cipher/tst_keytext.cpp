@@ -1,0 +1,126 @@
+#include "cipher/KeyText.h"
+#include "platform/Settings.h"
+#include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
+
+#include <openssl/evp.h>
+
+using namespace vexo::cipher;
+
+namespace {
+
+// AES-128-ECB-PKCS#7 straight through OpenSSL with 16 raw key bytes.
+QByteArray rawEncrypt(const QByteArray& key, const QByteArray& data) {
+    EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
+    QByteArray out(data.size() + 16, Qt::Uninitialized);
+    int body = 0;
+    int tail = 0;
+    EVP_EncryptInit_ex(context, EVP_aes_128_ecb(), nullptr,
+                       reinterpret_cast<const unsigned char*>(key.constData()), nullptr);
+    EVP_EncryptUpdate(context, reinterpret_cast<unsigned char*>(out.data()), &body,
+                      reinterpret_cast<const unsigned char*>(data.constData()),
+                      static_cast<int>(data.size()));
+    EVP_EncryptFinal_ex(context, reinterpret_cast<unsigned char*>(out.data()) + body, &tail);
+    EVP_CIPHER_CTX_free(context);
+    return out.left(body + tail);
+}
+
+} // namespace
+
+class KeyTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void passwordsArePaddedToThirtyUnits_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("padded");
+        QTest::newRow("4") << QStringLiteral("abcd") << QStringLiteral("abcd") + QString(26, u'0');
+        QTest::newRow("29") << QString(29, u'x') << QString(29, u'x') + u'0';
+        QTest::newRow("30") << QString(30, u'x') << QString(30, u'x');
+        QTest::newRow("31") << QString(31, u'x') << QString(31, u'x');
+        QTest::newRow("empty") << QString() << QString(30, u'0');
+        QTest::newRow("utf-16 units")
+            << QStringLiteral("密码") << QStringLiteral("密码") + QString(28, u'0');
+    }
+
+    void passwordsArePaddedToThirtyUnits() {
+        QFETCH(QString, password);
+        QFETCH(QString, padded);
+        QCOMPARE(paddedPassword(password), padded);
+    }
+
+    void keyTextCarriesAddressAndPaddedPassword() {
+        vexo::platform::Settings::setValue(vexo::platform::keys::kSOUREPASSWORD,
+                                           QStringLiteral("abcd"));
+        const QString keyText = getEncrtyptPassword();
+        QCOMPARE(getMacAddress(), vexo::test::kTestMacAddress);
+        QCOMPARE(keyText, QStringLiteral("4.2.7_3c:22:fb:01:02:03_data_abcd") + QString(26, u'0'));
+        QCOMPARE(keyText.size(), 59);
+        QCOMPARE(bodyKeyOf(keyText), QStringLiteral("abcd") + QString(26, u'0'));
+        QCOMPARE(bodyKeyOf(QStringLiteral("no separator")), QString());
+    }
+
+    void cipherOutputIsPaddedToWholeBlocks_data() {
+        QTest::addColumn<int>("input");
+        QTest::addColumn<int>("output");
+        QTest::newRow("0") << 0 << 16;
+        QTest::newRow("15") << 15 << 16;
+        QTest::newRow("16") << 16 << 32;
+        QTest::newRow("17") << 17 << 32;
+        QTest::newRow("59") << 59 << 64;
+    }
+
+    void cipherOutputIsPaddedToWholeBlocks() {
+        QFETCH(int, input);
+        QFETCH(int, output);
+        const QByteArray plain = vexo::test::randomBytes(input, 3);
+        const auto enciphered = AES128EncryptWithKey(QStringLiteral("key"), plain);
+        QVERIFY(enciphered);
+        QCOMPARE(enciphered->size(), output);
+        QCOMPARE(AES128DecodeWithKey(QStringLiteral("key"), *enciphered), plain);
+    }
+
+    // The key is the text's first 16 UTF-8 bytes, zero-filled: the same
+    // bytes OpenSSL gets when handed them directly.
+    void keysAreTheFirstSixteenBytesZeroFilled_data() {
+        QTest::addColumn<QString>("keyText");
+        QTest::addColumn<QByteArray>("rawKey");
+        QTest::newRow("10 characters")
+            << QStringLiteral("0123456789") << QByteArray("0123456789") + QByteArray(6, '\0');
+        QTest::newRow("17 characters")
+            << QStringLiteral("abcdefghijklmnopq") << QByteArray("abcdefghijklmnop");
+        QTest::newRow("key text") << QStringLiteral("4.2.7_3c:22:fb:01:02:03_data_x")
+                                  << QByteArray("4.2.7_3c:22:fb:0");
+        // Six three-byte characters: the 16th byte falls inside the sixth.
+        QTest::newRow("non-ascii")
+            << QStringLiteral("密码密码密码") << QStringLiteral("密码密码密码").toUtf8().left(16);
+        QTest::newRow("empty") << QString() << QByteArray(16, '\0');
+    }
+
+    void keysAreTheFirstSixteenBytesZeroFilled() {
+        QFETCH(QString, keyText);
+        QFETCH(QByteArray, rawKey);
+        const QByteArray plain = vexo::test::randomBytes(40, 5);
+        QCOMPARE(AES128EncryptWithKey(keyText, plain), rawEncrypt(rawKey, plain));
+    }
+
+    void longAndNonAsciiKeysRoundTrip() {
+        const QString keyText = QStringLiteral("4.2.7_3c:22:fb:01:02:03_data_") +
+                                QStringLiteral("密码密码密码密码密码密码密码密码密码密码密码");
+        const QByteArray plain = QStringLiteral("héllo wörld").toUtf8();
+        const auto enciphered = AES128EncryptWithKey(keyText, plain);
+        QVERIFY(enciphered);
+        QCOMPARE(AES128DecodeWithKey(keyText, *enciphered), plain);
+    }
+
+    void decodingFailsWithAnotherKeyOrABrokenInput() {
+        const QByteArray plain = QByteArrayLiteral("the quick brown fox jumps over it");
+        const auto enciphered = AES128EncryptWithKey(QStringLiteral("right key"), plain);
+        QVERIFY(enciphered);
+        QVERIFY(!AES128DecodeWithKey(QStringLiteral("wrong key"), *enciphered));
+        QVERIFY(!AES128DecodeWithKey(QStringLiteral("right key"), enciphered->chopped(1)));
+        QVERIFY(!AES128DecodeWithKey(QStringLiteral("right key"), QByteArray()));
+    }
+};
+
+VEXO_TEST_MAIN(KeyTextTest)
+#include "tst_keytext.moc"
