@@ -4,6 +4,8 @@
 #include <QList>
 #include <QtEndian>
 
+#include <plist/plist.h>
+
 namespace vexo::test {
 
 // Hand-built binary property lists ("bplist00") for inputs no writer would
@@ -59,6 +61,19 @@ inline QByteArray nestedXmlArrays(int depth) {
     data.append(QByteArray("<array>").repeated(depth));
     data.append(QByteArray("</array>").repeated(depth));
     data.append("</plist>\n");
+    return data;
+}
+
+// The binary form libplist writes for an XML property list.
+inline QByteArray binaryFromXml(const QByteArray& xml) {
+    plist_t root = nullptr;
+    plist_from_xml(xml.constData(), static_cast<uint32_t>(xml.size()), &root);
+    char* binary = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &binary, &length);
+    QByteArray data(binary, static_cast<qsizetype>(length));
+    plist_to_bin_free(binary);
+    plist_free(root);
     return data;
 }
 

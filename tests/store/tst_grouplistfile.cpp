@@ -196,18 +196,6 @@ void addKindRows() {
     QTest::newRow("drive") << ListKind::Drive;
 }
 
-QByteArray toBinary(const QByteArray& xml) {
-    plist_t root = nullptr;
-    plist_from_xml(xml.constData(), static_cast<uint32_t>(xml.size()), &root);
-    char* binary = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(root, &binary, &length);
-    QByteArray data(binary, length);
-    plist_to_bin_free(binary);
-    plist_free(root);
-    return data;
-}
-
 } // namespace
 
 class GroupListFileTest : public QObject {
@@ -266,7 +254,7 @@ private slots:
         const QByteArray xml =
             groupListData(sampleList(QStringLiteral("/home/u")), ListKind::Local);
         const auto fromXml = parse(xml, ListKind::Local);
-        const auto fromBinary = parse(toBinary(xml), ListKind::Local);
+        const auto fromBinary = parse(vexo::test::binaryFromXml(xml), ListKind::Local);
         QVERIFY(fromXml && fromBinary);
         QCOMPARE(describe(*fromBinary), describe(*fromXml));
     }
@@ -406,7 +394,7 @@ private slots:
         QTest::newRow("random bytes") << vexo::test::randomBytes(4096, 7);
         QTest::newRow("binary garbage") << QByteArray("bplist00") + vexo::test::randomBytes(200);
         QTest::newRow("truncated xml") << written.left(written.size() / 2);
-        QTest::newRow("truncated binary") << toBinary(written).chopped(9);
+        QTest::newRow("truncated binary") << vexo::test::binaryFromXml(written).chopped(9);
         QTest::newRow("root dictionary")
             << plistDocument("<dict><key>name</key><string>x</string></dict>");
         QTest::newRow("row string") << plistDocument("<array><string>x</string></array>");

@@ -23,15 +23,7 @@ QByteArray libplistBinaryList() {
         group->fileModels.append(item);
     }
     const QByteArray xml = groupListData({group}, ListKind::Local);
-    plist_t root = nullptr;
-    plist_from_xml(xml.constData(), static_cast<uint32_t>(xml.size()), &root);
-    char* binary = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(root, &binary, &length);
-    QByteArray data(binary, length);
-    plist_to_bin_free(binary);
-    plist_free(root);
-    return data;
+    return vexo::test::binaryFromXml(xml);
 }
 
 QByteArray withTableOffset(QByteArray data, quint64 offset) {
