@@ -28,8 +28,6 @@ public:
     AesStream(const AesStream&) = delete;
     AesStream& operator=(const AesStream&) = delete;
 
-    bool valid() const { return context_ != nullptr; }
-
     // Processes length input bytes; output needs room for length + 16 bytes.
     // Returns the bytes written to output, -1 on error.
     qint64 update(const char* input, qint64 length, char* output);

@@ -91,8 +91,12 @@ CopyResult storeFile(const FileModelPtr& item, const HideSetup& setup, const QSt
     const QString source = store::joinPath(model.path, itemPath);
     qCInfo(lcVexo, "加密Path：%s", qUtf8Printable(source));
     const QString out = storedPathBelow(setup.itemStore, model, itemPath);
-    if (!platform::makePrivatePath(parentFolderOf(out)))
-        return failed(parentFolderOf(out) + QStringLiteral(": cannot create this folder"));
+    const QString folder = parentFolderOf(out);
+    if (!platform::makePrivatePath(folder))
+        return failed(folder + QStringLiteral(": cannot create this folder"));
+    if (!staysInside(folder, setup.realStore))
+        return failed(folder + QStringLiteral(": leads outside the item's store ") +
+                      setup.realStore + QStringLiteral(" (a link inside the store?)"));
 
     QString error;
     const auto input = openRegularFile(source, &error);
@@ -124,6 +128,10 @@ CopyResult storeFile(const FileModelPtr& item, const HideSetup& setup, const QSt
         qCInfo(lcVexo, "当前加密进度：已取消加密：%s", qUtf8Printable(model.path));
     if (copied.status != CopyStatus::Copied)
         return copied;
+    // The source is removed after the hide: a copy of a file that changed
+    // while it was read would lose the change.
+    if (!unchangedSinceOpened(*input, source, &error))
+        return failed(error);
 
     if (!writeFully(target.fd, target.path, envelope.footer.constData(), envelope.footer.size(),
                     &error) ||
@@ -201,14 +209,18 @@ void logFailure(const CopyResult& result) {
 
 } // namespace
 
-std::optional<HideSetup> hideSetupFor(const QString& itemStore) {
-    const QString keyText = getEncrtyptPassword();
-    auto envelope = envelopeFor(keyText);
-    if (!envelope) {
-        qCWarning(lcVexo, "失败：error：the cipher failed");
-        return std::nullopt;
+std::optional<HideSetup> hideSetupFor(const store::FileModel& item, const QString& itemStore,
+                                      QString* error) {
+    if (const auto realStore = realItemStore(item, itemStore, error)) {
+        const QString keyText = getEncrtyptPassword();
+        auto envelope = envelopeFor(keyText);
+        if (envelope && envelope->header.size() <= kLongestHeader)
+            return HideSetup{itemStore, *realStore, keyText, std::move(*envelope)};
+        *error = envelope ? QStringLiteral("the master password is too long to be stored")
+                          : QStringLiteral("the cipher failed");
     }
-    return HideSetup{itemStore, keyText, std::move(*envelope)};
+    qCWarning(lcVexo, "失败：error：%s", qUtf8Printable(*error));
+    return std::nullopt;
 }
 
 CopyResult hideOneFile(const FileModelPtr& item, const HideSetup& setup, const QString& itemPath,

@@ -17,17 +17,22 @@ namespace vexo::cipher {
 // and moves the file into place only when it is whole, so it leaves no partial
 // file behind. The caller has checked the item's store (checkedItemStore).
 
-// What every file of one hide shares: the item's store and the key text of
-// the moment with the header and footer that carry it.
+// What every file of one hide shares: the item's store (as named and with
+// links resolved) and the key text of the moment with the header and footer
+// that carry it.
 struct HideSetup {
     QString itemStore;
+    QString realStore;
     QString keyText;
     Envelope envelope;
 };
 
-// Takes the key text of the moment once for a whole hide; empty (and logged)
-// when the cipher fails.
-std::optional<HideSetup> hideSetupFor(const QString& itemStore);
+// Makes the item's store and takes the key text of the moment, once for a
+// whole hide; empty (and logged, with the reason in error) when the store
+// leads outside the vault, the cipher fails or the key text is too long for
+// its header to be found again.
+std::optional<HideSetup> hideSetupFor(const store::FileModel& item, const QString& itemStore,
+                                      QString* error);
 
 // Writes the file at itemPath inside the item (the item itself when empty)
 // below setup.itemStore in its stored form.

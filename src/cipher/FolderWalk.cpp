@@ -99,8 +99,21 @@ bool enoughRoomOnDrive(Walk& walk) {
     return false;
 }
 
-bool makeStoredFolder(const store::FileModel& item, const QString& itemPath) {
-    return platform::makePrivatePath(storedPathOf(item, itemPath));
+bool sameNames(QStringList first, QStringList second) {
+    first.sort();
+    second.sort();
+    return first == second;
+}
+
+// The folder is removed after the hide: an entry added (or renamed) while the
+// walk went through it would go with it unstored.
+void checkEntriesKept(Walk& walk, const QString& folder, const QStringList& entries) {
+    QString error;
+    const auto now = folderEntries(folder, &error);
+    if (!now)
+        fail(walk, error);
+    else if (!sameNames(*now, entries))
+        fail(walk, folder + QStringLiteral(": files were added or removed while it was hidden"));
 }
 
 void hideFolder(Walk& walk, const QString& itemPath, qint64 ordinal) {
@@ -125,6 +138,8 @@ void hideFolder(Walk& walk, const QString& itemPath, qint64 ordinal) {
         noteOutcome(walk,
                     hideOneFile(walk.item, *walk.hideSetup, childPath, reportingAs(walk, ordinal)));
     }
+    if (!runStopped(*walk.item))
+        checkEntriesKept(walk, folder, *entries);
 }
 
 void restoreFolder(Walk& walk, const QString& storedTop, const QString& storedPath,
@@ -175,16 +190,39 @@ WalkResult finishRestore(Walk& walk) {
 }
 
 // Finds the item's store; false when the run must not go on (no safe store,
-// or already cancelled).
-bool startWalk(Walk& walk) {
+// an itemPath that leaves the item, or already cancelled).
+bool startWalk(Walk& walk, const QString& itemPath) {
     QString error;
     const auto itemStore = checkedItemStore(*walk.item, &error);
     if (!itemStore) {
         fail(walk, error);
         return false;
     }
+    if (!isPlainRelativePath(itemPath)) {
+        fail(walk, itemPath + QStringLiteral(": not a path inside ") + walk.item->path);
+        return false;
+    }
     walk.itemStore = *itemStore;
     return !stopped(walk);
+}
+
+// An item whose source is gone may be hidden already: its store then holds
+// the only copy, which the clean-up of a failed hide would remove.
+bool sourceIsThere(Walk& walk, const QString& itemPath) {
+    const QString source = store::joinPath(walk.item->path, itemPath);
+    if (somethingExistsAt(source))
+        return true;
+    fail(walk, failureAt(source, ENOENT));
+    return false;
+}
+
+// hideSetupFor logs its own failure.
+bool hideSetUp(Walk& walk) {
+    QString error;
+    walk.hideSetup = hideSetupFor(*walk.item, walk.itemStore, &error);
+    if (!walk.hideSetup)
+        recordFailure(walk, walk.item->path + QStringLiteral(": ") + error);
+    return walk.hideSetup.has_value();
 }
 
 void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
@@ -192,7 +230,8 @@ void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
     const QString storedTop = storedPathBelow(walk.itemStore, item, QString());
     QString error;
     if (!somethingExistsAt(storedTop))
-        fail(walk, failureAt(storedTop, ENOENT));
+        fail(walk, item.path + QStringLiteral(": the vault holds no stored copy of it (") +
+                       storedTop + QStringLiteral(" is missing)"));
     else if (!isDirectory(storedTop))
         noteOutcome(walk, restoreOneFile(walk.item, walk.itemStore, QString(),
                                          reportingAs(walk, currentIndex + 1), walk.journal));
@@ -209,20 +248,16 @@ WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPa
                                  const ProgressCallback& progressBlock) {
     store::HelpClass::sharedInstance().setEditModel(item);
     Walk walk{item, progressBlock, {}, {}, {}, {}};
-    if (!startWalk(walk) || !enoughRoomOnDrive(walk))
+    if (!startWalk(walk, itemPath) || !sourceIsThere(walk, itemPath) || !enoughRoomOnDrive(walk) ||
+        !hideSetUp(walk))
         return resultOf(walk);
-    walk.hideSetup = hideSetupFor(walk.itemStore);
-    if (!walk.hideSetup) {
-        recordFailure(walk, item->path + QStringLiteral(": the cipher failed"));
-        return resultOf(walk);
-    }
 
     if (isDirectory(item->path)) {
-        if (makeStoredFolder(*item, itemPath))
+        const QString storedFolder = storedPathBelow(walk.itemStore, *item, itemPath);
+        if (platform::makePrivatePath(storedFolder))
             hideFolder(walk, itemPath, currentIndex);
         else
-            fail(walk,
-                 storedPathOf(*item, itemPath) + QStringLiteral(": cannot create this folder"));
+            fail(walk, storedFolder + QStringLiteral(": cannot create this folder"));
     } else {
         qCInfo(lcVexo, "===>>加密文件path：%s", qUtf8Printable(item->path));
         noteOutcome(walk, hideOneFile(item, *walk.hideSetup, QString(),
@@ -241,11 +276,13 @@ WalkResult DeCodeAESAtFilemodel(const FileModelPtr& item, const QString& itemPat
                                 qint64 currentIndex, const ProgressCallback& progressBlock) {
     store::HelpClass::sharedInstance().setEditModel(item);
     Walk walk{item, progressBlock, {}, {}, {}, {}};
-    if (!startWalk(walk))
+    if (!startWalk(walk, itemPath))
         return resultOf(walk);
     // Never write over or into anything that is already at the item's place.
     if (itemPath.isEmpty() && somethingExistsAt(item->path)) {
-        fail(walk, failureAt(item->path, EEXIST));
+        fail(walk,
+             item->path + QStringLiteral(": something else already exists here; move it away to "
+                                         "show the item"));
         return resultOf(walk);
     }
     restoreItem(walk, itemPath, currentIndex);
@@ -258,9 +295,13 @@ WalkResult DeCodeAESAtFilemodel(const FileModelPtr& item, const QString& itemPat
 }
 
 void createDir(const store::FileModel& item, const QString& itemPath) {
-    if (!makeStoredFolder(item, itemPath))
-        qCDebug(lcVexo, "%s,%d error:%s", Q_FUNC_INFO, __LINE__,
-                qUtf8Printable(storedPathOf(item, itemPath)));
+    QString error;
+    const auto itemStore = checkedItemStore(item, &error);
+    if (itemStore && isPlainRelativePath(itemPath) &&
+        platform::makePrivatePath(storedPathBelow(*itemStore, item, itemPath)))
+        return;
+    qCDebug(lcVexo, "%s,%d error:%s", Q_FUNC_INFO, __LINE__,
+            qUtf8Printable(storedPathOf(item, itemPath)));
 }
 
 void createDeDir(const store::FileModel& item, const QString& itempath) {

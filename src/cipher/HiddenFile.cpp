@@ -41,9 +41,14 @@ QString swappedPairwise(QStringView component) {
     return swapped;
 }
 
-std::optional<QString> checkedStore(const store::FileModel& item) {
+// The item's store when it is safe and itemPath stays inside the item.
+std::optional<QString> checkedStore(const store::FileModel& item, const QString& itemPath) {
     QString error;
     auto itemStore = checkedItemStore(item, &error);
+    if (itemStore && !isPlainRelativePath(itemPath)) {
+        itemStore.reset();
+        error = itemPath + QStringLiteral(": not a path inside ") + item.path;
+    }
     if (!itemStore)
         qCWarning(lcVexo, "失败：error：%s", qUtf8Printable(error));
     return itemStore;
@@ -64,7 +69,7 @@ QString storedPathOf(const store::FileModel& item, const QString& itemPath) {
 
 void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
            const ProgressCallback& progressBlock) {
-    const auto itemStore = checkedStore(*item);
+    const auto itemStore = checkedStore(*item, itemPath);
     if (!itemStore) {
         item->isCancel = true;
         return;
@@ -73,14 +78,15 @@ void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
         createDir(*item, itemPath);
         return;
     }
-    const auto setup = hideSetupFor(*itemStore);
+    QString error;
+    const auto setup = hideSetupFor(*item, *itemStore, &error);
     if (!setup || hideOneFile(item, *setup, itemPath, progressBlock).status == CopyStatus::Failed)
         item->isCancel = true;
 }
 
 void jiemi(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
            const ProgressCallback& progressBlock) {
-    const auto itemStore = checkedStore(*item);
+    const auto itemStore = checkedStore(*item, itemPath);
     if (!itemStore) {
         item->isCancel = true;
         return;

@@ -33,7 +33,7 @@ QString getEncrtyptPassword() {
 }
 
 QString bodyKeyOf(const QString& keyText) {
-    const qsizetype separator = keyText.lastIndexOf(kKeyTextSeparator);
+    const qsizetype separator = keyText.indexOf(kKeyTextSeparator);
     return separator < 0 ? QString() : keyText.mid(separator + kKeyTextSeparator.size());
 }
 

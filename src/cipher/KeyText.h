@@ -18,8 +18,9 @@ QString paddedPassword(const QString& password);
 // the moment, from which the stored form takes its keys.
 QString getEncrtyptPassword();
 
-// The padded password inside a key text: the text after the last "_data_";
-// empty when there is none.
+// The padded password inside a key text: the text after the first "_data_"
+// (the hardware address before it never holds one, the password may); empty
+// when there is none.
 QString bodyKeyOf(const QString& keyText);
 
 // AES-128-ECB with PKCS#7 padding, keyed by the first 16 UTF-8 bytes of key

@@ -84,12 +84,27 @@ std::optional<SourceFile> openRegularFile(const QString& path, QString* error) {
         return std::nullopt;
     }
     if (!S_ISREG(info.st_mode)) {
-        *error = failureAt(path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        *error = path + (S_ISDIR(info.st_mode)
+                             ? QStringLiteral(": is a folder, or a link to one, not a file")
+                             : QStringLiteral(": is a device, pipe or socket, not a file"));
         return std::nullopt;
     }
     ::fcntl(fd.get(), F_SETFL, 0);
     ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    return SourceFile{std::move(fd), static_cast<qint64>(info.st_size)};
+    return SourceFile{std::move(fd), static_cast<qint64>(info.st_size), info.st_mtim};
+}
+
+bool unchangedSinceOpened(const SourceFile& file, const QString& path, QString* error) {
+    struct stat info {};
+    if (::fstat(file.fd.get(), &info) != 0) {
+        *error = failureAt(path, errno);
+        return false;
+    }
+    if (info.st_size == file.size && info.st_mtim.tv_sec == file.modified.tv_sec &&
+        info.st_mtim.tv_nsec == file.modified.tv_nsec)
+        return true;
+    *error = path + QStringLiteral(": changed while it was being copied");
+    return false;
 }
 
 std::optional<TemporaryFile> createTemporaryFile(const QString& folder, const QString& stem,
@@ -172,8 +187,17 @@ std::optional<QStringList> folderEntries(const QString& folder, QString* error) 
     errno = 0;
     while (const dirent* entry = ::readdir(dir.get())) {
         const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names << QFile::decodeName(name);
+        if (name == "." || name == "..") {
+            errno = 0;
+            continue;
+        }
+        const QString decoded = QFile::decodeName(name);
+        if (QFile::encodeName(decoded) != name) {
+            *error = folder + u'/' + decoded +
+                     QStringLiteral(": the name is not UTF-8 text; rename it to hide or show it");
+            return std::nullopt;
+        }
+        names << decoded;
         errno = 0;
     }
     if (errno != 0) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <ctime>
 #include <optional>
 #include <sys/types.h>
 
@@ -16,15 +17,21 @@ QString failureAt(const QString& path, int error);
 // The folder that holds path: "/" for "/name".
 QString parentFolderOf(const QString& path);
 
-// A regular file open for reading, with its size when it was opened.
+// A regular file open for reading, with its size and modification time when
+// it was opened.
 struct SourceFile {
     platform::UniqueFd fd;
     qint64 size = 0;
+    timespec modified{};
 };
 
 // Opens path (following a final symbolic link) when it is a regular file;
 // a folder, a device or a dangling link fails with the reason in error.
 std::optional<SourceFile> openRegularFile(const QString& path, QString* error);
+
+// False, with the reason, when the open file at path has been written to
+// since it was opened (its size or modification time differ).
+bool unchangedSinceOpened(const SourceFile& file, const QString& path, QString* error);
 
 // A new, empty file created exclusively in folder as "." + stem + ".vexo-XXXXXX".
 struct TemporaryFile {
@@ -52,7 +59,8 @@ bool closeWrittenFile(platform::UniqueFd& fd, const QString& path, QString* erro
 bool somethingExistsAt(const QString& path);
 
 // The names in folder ("." and ".." left out) in the order the file system
-// returns them; empty when the folder cannot be read, with the reason in error.
+// returns them; empty when the folder cannot be read or holds a name that is
+// not UTF-8 (which no text could name again), with the reason in error.
 std::optional<QStringList> folderEntries(const QString& folder, QString* error);
 
 } // namespace vexo::cipher

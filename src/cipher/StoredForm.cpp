@@ -8,9 +8,6 @@
 namespace vexo::cipher {
 namespace {
 
-// Longest header looked for: a key text of up to 64 KiB.
-constexpr qint64 kLongestHeader = 64 * 1024;
-
 // The text before valid PKCS#7 padding that ends the first length bytes of
 // plain; empty when those bytes do not end in such padding.
 std::optional<QByteArray> unpadded(const QByteArray& plain, qsizetype length) {

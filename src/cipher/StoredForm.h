@@ -12,6 +12,10 @@ namespace vexo::cipher {
 inline const QString kHeaderKeyText = QStringLiteral("zupmarkhelioquant");
 inline const QString kFooterKeyText = QStringLiteral("tailmarkvesperion");
 
+// The longest header (and footer) a stored file is searched for: a key text of
+// up to 64 KiB. A hide never writes a longer one.
+inline constexpr qint64 kLongestHeader = 64 * 1024;
+
 struct Envelope {
     QByteArray header;
     QByteArray footer;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <optional>
 #include <unistd.h>
 
@@ -43,6 +44,24 @@ QStringList names(const char* list) {
 void cancelAfterFirstReport(qint64, float) {
     HelpClass::sharedInstance().setIsEditCancel(true);
 }
+
+// Plays another switch that starts while a walk runs: it clears the shared
+// cancel flag as soon as the walk has logged that it saw a cancel.
+class ClearCancelOnceSeen {
+public:
+    ClearCancelOnceSeen() { previous_ = qInstallMessageHandler(&ClearCancelOnceSeen::handle); }
+    ~ClearCancelOnceSeen() { qInstallMessageHandler(previous_); }
+    ClearCancelOnceSeen(const ClearCancelOnceSeen&) = delete;
+    ClearCancelOnceSeen& operator=(const ClearCancelOnceSeen&) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.contains(QStringLiteral("已被取消")) || text.contains(QStringLiteral("已取消")))
+            HelpClass::sharedInstance().setIsEditCancel(false);
+        previous_(type, context, text);
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+};
 
 // The ordinals a walk over folder (files a, b and s/c, s/d) reports, given the
 // order in which the file system lists them.
@@ -156,6 +175,9 @@ private slots:
             const WalkResult result = EncryptAESAtFilemodel(broken, QString());
             QCOMPARE(result.outcome, WalkOutcome::Failed);
             QVERIFY(result.reason.contains(QStringLiteral("/link")));
+            if (pointee == vault_->path(QString()))
+                QVERIFY2(result.reason.contains(QStringLiteral("link to one")),
+                         qPrintable(result.reason));
             QVERIFY(!QFileInfo::exists(storeOf(*vault_, broken)));
             QCOMPARE(QFileInfo(broken->path + QStringLiteral("/link")).symLinkTarget(), pointee);
         }
@@ -163,31 +185,47 @@ private slots:
 
     void cancellingLeavesEverythingAsItWas_data() {
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("single file") << QStringList();
-        QTest::newRow("folder") << names("a b c s/d");
+        QTest::addColumn<bool>("flagClearedMeanwhile");
+        QTest::newRow("single file") << QStringList() << false;
+        QTest::newRow("folder") << names("a b c s/d") << false;
+        QTest::newRow("single file, flag cleared") << QStringList() << true;
+        QTest::newRow("folder, flag cleared") << names("a b c s/d") << true;
     }
 
     // A cancelled hide leaves no store; a cancelled unhide leaves nothing at
-    // the item's place and the store as it was.
+    // the item's place and the store as it was. The cancel flag is shared:
+    // another switch starting may clear it right after this walk saw it, and
+    // the walk must still end as cancelled, not as a success with files left
+    // out.
     void cancellingLeavesEverythingAsItWas() {
         QFETCH(QStringList, files);
+        QFETCH(bool, flagClearedMeanwhile);
         const QString path = vault_->path(QStringLiteral("item"));
         if (files.isEmpty())
             writeFile(path, vexo::test::randomBytes(1200000));
         const auto item = files.isEmpty() ? VaultFixture::itemFor(path) : folderItem(path, files);
         const Snapshot original = contentsBelow(path);
+        std::optional<ClearCancelOnceSeen> otherSwitch;
+        if (flagClearedMeanwhile)
+            otherSwitch.emplace();
         QCOMPARE(EncryptAESAtFilemodel(item, QString(), cancelAfterFirstReport).outcome,
                  WalkOutcome::Cancelled);
+        otherSwitch.reset();
         QVERIFY(!QFileInfo::exists(storeOf(*vault_, item)));
         QCOMPARE(contentsBelow(path), original);
         QVERIFY(item->currentEncryptSize.load() < (files.isEmpty() ? 1200000 : 1000));
 
         HelpClass::sharedInstance().setIsEditCancel(false);
+        item->isCancel = false;
         QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
         removeFile(path);
         const Snapshot store = contentsBelow(storeOf(*vault_, item));
+        item->isCancel = false;
+        if (flagClearedMeanwhile)
+            otherSwitch.emplace();
         QCOMPARE(DeCodeAESAtFilemodel(item, QString(), 0, cancelAfterFirstReport).outcome,
                  WalkOutcome::Cancelled);
+        otherSwitch.reset();
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(filesBelow(vault_->path(QString())).filter(QStringLiteral(".vexo-")),
                  QStringList());
@@ -202,57 +240,184 @@ private slots:
         QTest::newRow("source cut short while read") << 1;
         QTest::newRow("source missing") << 2;
         QTest::newRow("write fails in a folder") << 3;
+        QTest::newRow("source grows while read") << 4;
+        QTest::newRow("a file added to the folder meanwhile") << 5;
     }
 
     void failedHidesRemoveTheStore() {
         QFETCH(int, failure);
         const QString path = vault_->path(QStringLiteral("item"));
-        writeFile(path + (failure == 3 ? QStringLiteral("/s/big") : QString()),
+        const bool folder = failure == 3 || failure == 5;
+        writeFile(path + (folder ? QStringLiteral("/s/big") : QString()),
                   vexo::test::randomBytes(1200000));
         const auto item = VaultFixture::itemFor(path);
         if (failure == 2)
             QFile::remove(path);
         const Snapshot original = contentsBelow(path);
-        const auto cutSource = [&](qint64, float) {
-            QCOMPARE(::truncate(QFile::encodeName(path).constData(), 1000), 0);
-        };
+        // What happens to the source while the hide reads it, by failure.
+        const QMap<int, ProgressCallback> disturbances = {
+            {1, [&](qint64,
+                    float) { QCOMPARE(::truncate(QFile::encodeName(path).constData(), 1000), 0); }},
+            {4,
+             [&](qint64, float) {
+                 QFile source(path);
+                 QVERIFY(source.open(QIODevice::Append));
+                 source.write("appended while the hide was reading");
+             }},
+            {5, [&](qint64, float) {
+                 writeFile(path + QStringLiteral("/late"), "saved while the hide ran");
+             }}};
         WalkResult result;
         {
             std::optional<vexo::test::ScopedFileSizeLimit> limit;
             if (failure == 0 || failure == 3)
                 limit.emplace(700000);
-            result = EncryptAESAtFilemodel(item, QString(),
-                                           failure == 1 ? ProgressCallback(cutSource) : nullptr);
+            result = EncryptAESAtFilemodel(item, QString(), disturbances.value(failure));
         }
         QCOMPARE(result.outcome, WalkOutcome::Failed);
         QVERIFY(item->isCancel);
         QVERIFY2(result.reason.startsWith(vault_->path(QString())), qPrintable(result.reason));
         QVERIFY(!QFileInfo::exists(storeOf(*vault_, item)));
-        if (failure != 1)
+        if (failure == 5)
+            QCOMPARE(readFile(path + QStringLiteral("/late")),
+                     QByteArray("saved while the hide ran"));
+        else if (failure != 1 && failure != 4)
             QCOMPARE(contentsBelow(path), original);
     }
 
-    // Records that point at no safe store never touch the vault.
-    void itemsWithoutASafeStoreFail_data() {
-        QTest::addColumn<QString>("encryptedPath");
-        QTest::newRow("empty") << "";
-        QTest::newRow("only slashes") << "//";
-        QTest::newRow("parent") << "../..";
-        QTest::newRow("dot") << "g/.";
+    // Hiding an item whose source is gone (it is hidden already) fails and
+    // keeps the stored copy, which is then the only one.
+    void hidingWithoutASourceKeepsTheStore_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("single file") << QStringList();
+        QTest::newRow("folder") << names("a s/b");
     }
 
-    void itemsWithoutASafeStoreFail() {
+    void hidingWithoutASourceKeepsTheStore() {
+        QFETCH(QStringList, files);
+        const QString path = vault_->path(QStringLiteral("item"));
+        if (files.isEmpty())
+            writeFile(path, vexo::test::randomBytes(3000));
+        const auto item = files.isEmpty() ? VaultFixture::itemFor(path) : folderItem(path, files);
+        const Snapshot original = contentsBelow(path);
+        QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
+        removeFile(path);
+        const Snapshot store = contentsBelow(storeOf(*vault_, item));
+
+        const WalkResult result = EncryptAESAtFilemodel(item, QString());
+        QCOMPARE(result.outcome, WalkOutcome::Failed);
+        QVERIFY2(result.reason.contains(path), qPrintable(result.reason));
+        QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
+        item->isCancel = false;
+        QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
+        QCOMPARE(contentsBelow(path), original);
+    }
+
+    // Records that place the store outside a vault folder, or an item that
+    // lies inside its vault folder or holds it, are refused before anything
+    // is written or removed.
+    void itemsWithoutASafePlaceAreRefused_data() {
+        QTest::addColumn<QString>("itemPath");
+        QTest::addColumn<QString>("groupName");
+        QTest::addColumn<QString>("encryptedPath");
+        const QString local = QStringLiteral("systemDevicName");
+        const QString store = QStringLiteral("77-1700000000/9");
+        const QString onDrive = QStringLiteral("{drive}/Docs/a.bin");
+        QTest::newRow("empty store") << "a.bin" << local << "";
+        QTest::newRow("store of slashes") << "a.bin" << local << "//";
+        QTest::newRow("store above the vault") << "a.bin" << local << "../..";
+        QTest::newRow("store with a dot") << "a.bin" << local << "g/.";
+        QTest::newRow("the vault folder") << "Vault.vlt" << local << store;
+        QTest::newRow("a folder holding the vault") << "{parent}" << local << store;
+        QTest::newRow("a group folder") << "Vault.vlt/77-1700000000" << local << store;
+        QTest::newRow("another item's store") << "Vault.vlt/77-1700000000/1234" << local << store;
+        QTest::newRow("a path through a link to the vault")
+            << "vaultlink/77-1700000000/1234" << local << store;
+        QTest::newRow("a path with dot-dot")
+            << "elsewhere/../Vault.vlt/77-1700000000/1234" << local << store;
+        QTest::newRow("drive vault without a name") << onDrive << ""
+                                                    << "Photos";
+        QTest::newRow("drive vault named dot-dot") << onDrive << "USB1/.."
+                                                   << "USB1/Photos";
+        QTest::newRow("the whole drive") << "{drive}"
+                                         << "USB1/MyVault.vlt" << store;
+    }
+
+    void itemsWithoutASafePlaceAreRefused() {
+        QFETCH(QString, itemPath);
+        QFETCH(QString, groupName);
         QFETCH(QString, encryptedPath);
+        const QString drive = vexo::test::testVolumesRoot() + QStringLiteral("/USB1");
+        writeFile(drive + QStringLiteral("/Docs/a.bin"), "on the drive");
+        writeFile(drive + QStringLiteral("/Photos/p.jpg"), "a photo");
+        writeFile(drive + QStringLiteral("/MyVault.vlt/GroupDirlist.plist"), "drive list");
+        writeFile(vault_->vaultRoot() + QStringLiteral("/77-1700000000/1234/eroptrp.fd"), "stored");
         writeFile(vault_->vaultRoot() + QStringLiteral("/GroupDirlist.plist"), "list");
-        const auto item = VaultFixture::itemFor(vault_->path(QStringLiteral("a.bin")));
-        writeFile(item->path, "x");
+        writeFile(vault_->path(QStringLiteral("a.bin")), "x");
+        QDir().mkpath(vault_->path(QStringLiteral("elsewhere")));
+        QFile::link(vault_->vaultRoot(), vault_->path(QStringLiteral("vaultlink")));
+        const QString path =
+            itemPath.startsWith(u'{')
+                ? itemPath.replace(QStringLiteral("{drive}"), drive)
+                      .replace(QStringLiteral("{parent}"), QFileInfo(vault_->vaultRoot()).path())
+                : vault_->path(itemPath);
+        const auto item = VaultFixture::itemFor(path, groupName);
         item->encryptedPath = encryptedPath;
+        const Snapshot vaultBefore = contentsBelow(vault_->path(QString()));
+        const Snapshot driveBefore = contentsBelow(drive);
+
         QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Failed);
         item->isCancel = false;
-        QFile::remove(item->path);
         QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Failed);
-        const Snapshot onlyTheList = {{QStringLiteral("GroupDirlist.plist"), "list"}};
-        QCOMPARE(contentsBelow(vault_->vaultRoot()), onlyTheList);
+        QCOMPARE(contentsBelow(vault_->path(QString())), vaultBefore);
+        QCOMPARE(contentsBelow(drive), driveBefore);
+        QDir(drive).removeRecursively();
+    }
+
+    // A link planted in a store (a drive vault may come from anywhere) never
+    // leads the writes of a hide outside the vault.
+    void linksPlantedInTheStoreAreNotFollowed_data() {
+        QTest::addColumn<QString>("linkInStore");
+        QTest::newRow("the item store") << "";
+        QTest::newRow("the stored top folder") << "oDsc";
+        QTest::newRow("a stored sub-folder") << "oDsc/ub";
+    }
+
+    void linksPlantedInTheStoreAreNotFollowed() {
+        QFETCH(QString, linkInStore);
+        const auto item = folderItem(vault_->path(QStringLiteral("Docs")),
+                                     {QStringLiteral("a"), QStringLiteral("bu/c")});
+        const QString outside = vault_->path(QStringLiteral("Outside"));
+        writeFile(outside + QStringLiteral("/mine"), "not the vault's");
+        const QString link = vexo::store::joinPath(storeOf(*vault_, item), linkInStore);
+        QDir().mkpath(QFileInfo(link).path());
+        QVERIFY(QFile::link(outside, link));
+        const Snapshot original = contentsBelow(item->path);
+
+        const WalkResult result = EncryptAESAtFilemodel(item, QString());
+        QCOMPARE(result.outcome, WalkOutcome::Failed);
+        QVERIFY2(result.reason.contains(QStringLiteral("outside")), qPrintable(result.reason));
+        QCOMPARE(filesBelow(outside), QStringList{QStringLiteral("mine")});
+        QCOMPARE(contentsBelow(item->path), original);
+    }
+
+    // A name that is not UTF-8 cannot be carried through the stored names
+    // unchanged: the hide fails instead of storing another file in its place.
+    void namesThatAreNotUtf8FailTheHide() {
+        const auto item = folderItem(vault_->path(QStringLiteral("Names")), {QStringLiteral("a")});
+        const QByteArray folder = QFile::encodeName(item->path);
+        for (const QByteArray& name : {QByteArray("caf\xe9"), QByteArray("caf\xef\xbf\xbd")}) {
+            const int fd = ::open((folder + '/' + name).constData(), O_WRONLY | O_CREAT, 0644);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, name.constData(), static_cast<size_t>(name.size())),
+                     static_cast<ssize_t>(name.size()));
+            ::close(fd);
+        }
+        const WalkResult result = EncryptAESAtFilemodel(item, QString());
+        QCOMPARE(result.outcome, WalkOutcome::Failed);
+        QVERIFY2(result.reason.contains(QStringLiteral("UTF-8")), qPrintable(result.reason));
+        QVERIFY(!QFileInfo::exists(storeOf(*vault_, item)));
+        QCOMPARE(vexo::test::listingOrder(item->path).size(), 3);
     }
 
     // An unhide never writes over anything and takes back all it wrote when
@@ -291,9 +456,12 @@ private slots:
             result = DeCodeAESAtFilemodel(item, QString());
         }
         QCOMPARE(result.outcome, WalkOutcome::Failed);
-        QVERIFY(!result.reason.isEmpty());
+        QVERIFY2(result.reason.contains(item->path), qPrintable(result.reason));
         QVERIFY(item->isCancel);
         QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
+        if (failure == 0 || failure == 1)
+            QVERIFY2(result.reason.contains(QStringLiteral("already exists")),
+                     qPrintable(result.reason));
         if (failure == 0)
             QCOMPARE(readFile(item->path), QByteArray("mine"));
         else if (failure == 1)

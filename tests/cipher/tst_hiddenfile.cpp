@@ -26,6 +26,17 @@ void setPassword(const QString& password) {
     vexo::platform::Settings::setValue(vexo::platform::keys::kSOUREPASSWORD, password);
 }
 
+// The stored form built step by step from its definition: the key text
+// enciphered under the header key, the content (enciphered under the padded
+// password for a single text-like item), the key text under the footer key.
+QByteArray storedFormOf(const QString& password, const QByteArray& content, bool enciphered) {
+    const QByteArray keyText = keyTextFor(password).toUtf8();
+    const auto body = enciphered ? AES128EncryptWithKey(paddedPassword(password), content)
+                                 : std::optional(content);
+    return AES128EncryptWithKey(kHeaderKey, keyText).value() + body.value() +
+           AES128EncryptWithKey(kFooterKey, keyText).value();
+}
+
 } // namespace
 
 class HiddenFileTest : public QObject {
@@ -114,6 +125,53 @@ private slots:
         QCOMPARE(enciphered ? AES128DecodeWithKey(paddedPassword(QStringLiteral("secret")), body)
                             : std::optional(body),
                  content);
+    }
+
+    // Whatever the master password, a stored file is exactly the stored form
+    // of its definition, and a file built from that definition unhides.
+    void storedFormHoldsForEveryPassword_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        const QStringList passwords = {QStringLiteral("secret"), QString(30, u'q'),
+                                       QString(45, u'p'), QStringLiteral("x_data_y"),
+                                       QStringLiteral("密码_data_密码")};
+        for (const QString& name : {QStringLiteral("a.txt"), QStringLiteral("a.bin")}) {
+            for (const QString& password : passwords)
+                QTest::addRow("%s, %s", qPrintable(name), qPrintable(password)) << name << password;
+        }
+    }
+
+    void storedFormHoldsForEveryPassword() {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        const bool enciphered = name.endsWith(QStringLiteral(".txt"));
+        setPassword(password);
+        const auto item = vexo::test::VaultFixture::itemFor(vault_->path(name));
+        const QByteArray content = vexo::test::randomBytes(3000, 6);
+        writeFile(item->path, content);
+        QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
+        const QString stored = storedPathOf(*item, QString());
+        QCOMPARE(readFile(stored), storedFormOf(password, content, enciphered));
+
+        QVERIFY(QFile::remove(item->path));
+        const QByteArray other = vexo::test::randomBytes(2000, 7);
+        writeFile(stored, storedFormOf(password, other, enciphered));
+        setPassword(QStringLiteral("a later password"));
+        QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
+        QCOMPARE(readFile(item->path), other);
+    }
+
+    // A master password too long for the header that unhiding reads back
+    // fails the hide rather than store a file that cannot come back.
+    void passwordsTooLongForTheHeaderFailTheHide() {
+        setPassword(QString(70000, u'p'));
+        const auto item = vexo::test::VaultFixture::itemFor(vault_->path(QStringLiteral("a.bin")));
+        writeFile(item->path, "content");
+        const WalkResult result = EncryptAESAtFilemodel(item, QString());
+        QCOMPARE(result.outcome, WalkOutcome::Failed);
+        QVERIFY(!result.reason.isEmpty());
+        QVERIFY(!QFileInfo::exists(storedPathOf(*item, QString())));
+        QCOMPARE(readFile(item->path), QByteArray("content"));
     }
 
     // A big file moves in 512000-byte chunks, one progress report each.

@@ -57,6 +57,9 @@ private slots:
         QCOMPARE(keyText.size(), 59);
         QCOMPARE(bodyKeyOf(keyText), QStringLiteral("abcd") + QString(26, u'0'));
         QCOMPARE(bodyKeyOf(QStringLiteral("no separator")), QString());
+        // The padded password follows the first separator, whatever it holds.
+        QCOMPARE(bodyKeyOf(QStringLiteral("4.2.7_3c:22:fb:01:02:03_data_x_data_y")),
+                 QStringLiteral("x_data_y"));
     }
 
     void cipherOutputIsPaddedToWholeBlocks_data() {
