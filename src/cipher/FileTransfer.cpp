@@ -85,18 +85,21 @@ CopyResult copyBody(const ChunkSource& body, const ChunkTarget& target, const Ch
     return cipherChunks(body, target, cipher, hooks);
 }
 
-CopyResult storeFile(const FileModelPtr& item, const HideSetup& setup, const QString& itemPath,
+CopyResult storeFile(const FileModelPtr& item, HideSetup& setup, const QString& itemPath,
                      const ProgressCallback& progressBlock) {
     const store::FileModel& model = *item;
     const QString source = store::joinPath(model.path, itemPath);
     qCInfo(lcVexo, "加密Path：%s", qUtf8Printable(source));
     const QString out = storedPathBelow(setup.itemStore, model, itemPath);
     const QString folder = parentFolderOf(out);
-    if (!platform::makePrivatePath(folder))
-        return failed(folder + QStringLiteral(": cannot create this folder"));
-    if (!staysInside(folder, setup.realStore))
-        return failed(folder + QStringLiteral(": leads outside the item's store ") +
-                      setup.realStore + QStringLiteral(" (a link inside the store?)"));
+    if (!setup.preparedFolders.contains(folder)) {
+        if (!platform::makePrivatePath(folder))
+            return failed(folder + QStringLiteral(": cannot create this folder"));
+        if (!staysInside(folder, setup.realStore))
+            return failed(folder + QStringLiteral(": leads outside the item's store ") +
+                          setup.realStore + QStringLiteral(" (a link inside the store?)"));
+        setup.preparedFolders.insert(folder);
+    }
 
     QString error;
     const auto input = openRegularFile(source, &error);
@@ -215,7 +218,7 @@ std::optional<HideSetup> hideSetupFor(const store::FileModel& item, const QStrin
         const QString keyText = getEncrtyptPassword();
         auto envelope = envelopeFor(keyText);
         if (envelope && envelope->header.size() <= kLongestHeader)
-            return HideSetup{itemStore, *realStore, keyText, std::move(*envelope)};
+            return HideSetup{itemStore, *realStore, keyText, std::move(*envelope), {}};
         *error = envelope ? QStringLiteral("the master password is too long to be stored")
                           : QStringLiteral("the cipher failed");
     }
@@ -223,7 +226,7 @@ std::optional<HideSetup> hideSetupFor(const store::FileModel& item, const QStrin
     return std::nullopt;
 }
 
-CopyResult hideOneFile(const FileModelPtr& item, const HideSetup& setup, const QString& itemPath,
+CopyResult hideOneFile(const FileModelPtr& item, HideSetup& setup, const QString& itemPath,
                        const ProgressCallback& progressBlock) {
     const CopyResult result = storeFile(item, setup, itemPath, progressBlock);
     logFailure(result);

@@ -6,6 +6,7 @@
 #include "cipher/StreamCopy.h"
 #include "store/FileModel.h"
 
+#include <QSet>
 #include <QString>
 
 namespace vexo::cipher {
@@ -25,6 +26,9 @@ struct HideSetup {
     QString realStore;
     QString keyText;
     Envelope envelope;
+    // Store folders already made and found inside the store; a folder item
+    // holds many files per folder, and each check costs a walk over links.
+    QSet<QString> preparedFolders;
 };
 
 // Makes the item's store and takes the key text of the moment, once for a
@@ -36,8 +40,8 @@ std::optional<HideSetup> hideSetupFor(const store::FileModel& item, const QStrin
 
 // Writes the file at itemPath inside the item (the item itself when empty)
 // below setup.itemStore in its stored form.
-CopyResult hideOneFile(const store::FileModelPtr& item, const HideSetup& setup,
-                       const QString& itemPath, const ProgressCallback& progressBlock);
+CopyResult hideOneFile(const store::FileModelPtr& item, HideSetup& setup, const QString& itemPath,
+                       const ProgressCallback& progressBlock);
 
 // Restores the stored file at storedItemPath below the item's stored top
 // entry in itemStore (the entry itself when empty) at its place below the

@@ -79,7 +79,7 @@ void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
         return;
     }
     QString error;
-    const auto setup = hideSetupFor(*item, *itemStore, &error);
+    auto setup = hideSetupFor(*item, *itemStore, &error);
     if (!setup || hideOneFile(item, *setup, itemPath, progressBlock).status == CopyStatus::Failed)
         item->isCancel = true;
 }
