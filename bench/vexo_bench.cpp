@@ -5,8 +5,8 @@
 //   vexo_bench unhide PATH   hide PATH untimed, remove it, time the unhide
 //   vexo_bench digest PATH   the file digest of PATH
 //
-// The vault and the settings live in a folder beside PATH, so every figure is
-// taken on the disk that holds the input.
+// The vault and the settings live in a new folder beside PATH, so every figure
+// is taken on the disk that holds the input.
 
 #include "cipher/FolderWalk.h"
 #include "cipher/HiddenFile.h"
@@ -41,15 +41,16 @@ qint64 peakResidentMiB() {
     return -1;
 }
 
+// A vault of its own for every run, beside the input; nothing is deleted
+// before the measurement, so no run pays for another's clean-up.
 void prepareVault(const QString& input) {
-    const QString workDir = QFileInfo(input).absolutePath() + QStringLiteral("/vexo-bench-vault");
-    QDir(workDir).removeRecursively();
+    const QString workDir = QFileInfo(input).absolutePath() + QStringLiteral("/vexo-bench-vault-") +
+                            QString::number(QCoreApplication::applicationPid());
     QDir().mkpath(workDir + QStringLiteral("/config"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(workDir + QStringLiteral("/config")));
     platform::Settings::setValue(platform::keys::kRootDirKey,
                                  workDir + QStringLiteral("/vault.vlt"));
     platform::Settings::setValue(platform::keys::kSOUREPASSWORD, QStringLiteral("bench-password"));
-    // Leave no earlier clean-up for the measured run's sync to pay for.
     platform::syncFileSystemOf(workDir);
 }
 
