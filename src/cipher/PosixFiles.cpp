@@ -1,5 +1,6 @@
 #include "cipher/PosixFiles.h"
 
+#include "cipher/HiddenFile.h"
 #include "platform/FileSystem.h"
 
 #include <QFile>
@@ -89,8 +90,10 @@ std::optional<SourceFile> openRegularFile(const QString& path, QString* error) {
                              : QStringLiteral(": is a device, pipe or socket, not a file"));
         return std::nullopt;
     }
-    ::fcntl(fd.get(), F_SETFL, 0);
-    ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    // O_NONBLOCK means nothing for a regular file, so it may stay set. Read-ahead
+    // advice pays only for files longer than one chunk.
+    if (info.st_size > kChunkSize)
+        ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     return SourceFile{std::move(fd), static_cast<qint64>(info.st_size), info.st_mtim};
 }
 
