@@ -95,5 +95,17 @@
         <source>weekItem7.stringValue</source>
         <translation>Saturday</translation>
     </message>
+    <message>
+        <source>listUnreadable.title</source>
+        <translation>The vault's list could not be read</translation>
+    </message>
+    <message>
+        <source>listUnreadable.message</source>
+        <translation>Vexo kept the unreadable list beside it, with "unreadable" in its name, and started a new one. Your hidden items are still stored in the vault folder:</translation>
+    </message>
+    <message>
+        <source>okBtn.Title</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

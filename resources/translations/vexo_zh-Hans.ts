@@ -95,5 +95,17 @@
         <source>weekItem7.stringValue</source>
         <translation>星期六</translation>
     </message>
+    <message>
+        <source>listUnreadable.title</source>
+        <translation>无法读取保险库的列表</translation>
+    </message>
+    <message>
+        <source>listUnreadable.message</source>
+        <translation>Vexo 已将无法读取的列表保留在原处（文件名中带有“unreadable”），并新建了一个列表。您隐藏的项目仍保存在保险库文件夹中：</translation>
+    </message>
+    <message>
+        <source>okBtn.Title</source>
+        <translation>好</translation>
+    </message>
 </context>
 </TS>

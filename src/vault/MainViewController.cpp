@@ -1,0 +1,100 @@
+#include "vault/MainViewController.h"
+
+#include "platform/Digest.h"
+#include "platform/FileSystem.h"
+#include "platform/Log.h"
+#include "platform/Settings.h"
+#include "platform/VolumesRoot.h"
+#include "store/DefaultLists.h"
+#include "store/VaultPaths.h"
+#include "vault/Prompt.h"
+
+#include <QFileInfo>
+
+namespace vexo::vault {
+
+MainViewController::MainViewController(VaultCatalogue& catalogue, Prompt& prompt, QObject* parent)
+    : QObject(parent), catalogue_(catalogue), prompt_(prompt) {}
+
+void MainViewController::setUp(bool firstRun) {
+    isAscending = true;
+    sortType = 1;
+    selectGroupIndex = 1;
+    selectGroup_ItemIndex = 0;
+    selectGroupName = store::kSystemDevicName;
+    reopenRememberedDriveVaults();
+    if (!firstRun)
+        makeVaultFolders();
+    // Work that was still running at the last lock recorded its outcome in
+    // the catalogue, so a loaded catalogue is kept rather than read again.
+    if (catalogue_.groupDirList.isEmpty())
+        loadOrCreateLocalLists();
+}
+
+QString MainViewController::getMD5ForPath(const QString& path) {
+    const QString digest = platform::fileDigest(path);
+    qCInfo(lcVexo, "MD5:%s", qUtf8Printable(digest));
+    return digest;
+}
+
+store::GroupModelPtr MainViewController::selectedGroup() const {
+    const store::GroupList* groups = nullptr;
+    if (selectGroupName == store::kSystemDevicName)
+        groups = &catalogue_.groupDirList;
+    else if (selectGroupName == store::kSystemDevicNoteName)
+        groups = &catalogue_.groupNoteList;
+    else if (auto it = catalogue_.UPLibrary.constFind(selectGroupName);
+             it != catalogue_.UPLibrary.cend())
+        groups = &it.value();
+    if (!groups || selectGroupIndex < 0 || selectGroupIndex >= groups->size())
+        return nullptr;
+    return groups->at(selectGroupIndex);
+}
+
+void MainViewController::reopenRememberedDriveVaults() {
+    for (const QString& key : platform::Settings::value(platform::keys::KUPNAMES)) {
+        const QString folder = platform::volumePath(key);
+        qCInfo(lcVexo, "path:%s", qUtf8Printable(folder));
+        if (!catalogue_.UPLibrary.contains(key) && QFileInfo::exists(folder))
+            catalogue_.moveUpList(driveOfKey(key), key);
+    }
+}
+
+void MainViewController::makeVaultFolders() {
+    for (const QString& folder : {store::AppRootDirKey(), store::AppRootNoteDirPath()}) {
+        if (QFileInfo(folder).isDir())
+            continue;
+        if (platform::makePrivatePath(folder))
+            qCInfo(lcVexo, "创建根目录成功");
+        else
+            qCWarning(lcVexo, "创建根目录失败:%s", qUtf8Printable(folder));
+    }
+}
+
+void MainViewController::loadOrCreateLocalLists() {
+    const bool hadFileList = QFileInfo::exists(store::AppGroupDirListPath());
+    const bool filesRead = hadFileList && catalogue_.setGroupDirListSource();
+    const bool notesRead = filesRead && catalogue_.setNotesListSource();
+    if (hadFileList && !(filesRead && notesRead))
+        tellListUnreadable();
+    if (!filesRead) {
+        catalogue_.groupDirList = store::defaultLocalGroupList();
+        catalogue_.SaveGroupList(ListSelector::LocalFiles);
+    }
+    // A vault whose notes list is missing or unreadable starts its notes anew.
+    if (catalogue_.groupNoteList.isEmpty()) {
+        catalogue_.groupNoteList = store::defaultNoteGroupList();
+        catalogue_.SaveGroupList(ListSelector::Notes);
+    }
+}
+
+void MainViewController::tellListUnreadable() {
+    prompt_.alert({Prompt::Style::Warning,
+                   QStringLiteral("listUnreadable.title"),
+                   {},
+                   QStringLiteral("listUnreadable.message"),
+                   store::AppRootDirKey(),
+                   {QStringLiteral("okBtn.Title")}});
+}
+
+} // namespace vexo::vault

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "store/GroupModel.h"
+#include "vault/VaultCatalogue.h"
+
+#include <QObject>
+#include <QString>
+
+namespace vexo::vault {
+
+class Prompt;
+
+// The vault while it is unlocked: the selection, the sort order and every
+// operation on the catalogue. A new controller is made at each unlock and
+// dropped at the lock; the catalogue it works on outlives it.
+class MainViewController : public QObject {
+    Q_OBJECT
+public:
+    MainViewController(VaultCatalogue& catalogue, Prompt& prompt, QObject* parent = nullptr);
+
+    // Fills the catalogue on the first unlock (and keeps it on later ones),
+    // reopens the remembered drive vaults whose drives are mounted and makes
+    // the vault's folders when they are missing.
+    void setUp(bool firstRun = false);
+
+    // The digest recorded for an item when it is added and checked when it is
+    // unhidden: MD5 of a regular file, empty for anything else.
+    static QString getMD5ForPath(const QString& path);
+
+    VaultCatalogue& catalogue() { return catalogue_; }
+    Prompt& prompt() { return prompt_; }
+
+    // Selection and order of the file list.
+    qint64 selectGroupIndex = 1;
+    QString selectGroupName = store::kSystemDevicName;
+    qint64 selectGroup_ItemIndex = 0;
+    qint64 sortType = 1;
+    bool isAscending = true;
+
+    // The group whose items the file list shows; null when none is selected.
+    store::GroupModelPtr selectedGroup() const;
+
+private:
+    void reopenRememberedDriveVaults();
+    void makeVaultFolders();
+    void loadOrCreateLocalLists();
+    void tellListUnreadable();
+
+    VaultCatalogue& catalogue_;
+    Prompt& prompt_;
+};
+
+} // namespace vexo::vault

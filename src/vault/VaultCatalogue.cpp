@@ -1,0 +1,135 @@
+#include "vault/VaultCatalogue.h"
+
+#include "platform/Clock.h"
+#include "platform/Log.h"
+#include "platform/Settings.h"
+#include "platform/VolumesRoot.h"
+#include "store/DefaultLists.h"
+#include "store/GroupListFile.h"
+#include "store/VaultPaths.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vexo::vault {
+namespace {
+
+bool folderExists(const QString& key) {
+    return QFileInfo(platform::volumePath(key)).isDir();
+}
+
+// Reads a local list file into target; false when it exists but cannot be read.
+bool readLocalList(const QString& path, store::ListKind kind, const QString& groupName,
+                   store::GroupList& target) {
+    target.clear();
+    if (!QFileInfo::exists(path))
+        return true;
+    auto groups = store::readGroupList(path, kind, groupName);
+    if (!groups) {
+        keepUnreadableAside(path);
+        return false;
+    }
+    target = std::move(*groups);
+    return true;
+}
+
+} // namespace
+
+QString keepUnreadableAside(const QString& listFile) {
+    const QString aside =
+        listFile + QStringLiteral(".unreadable-") + platform::getTimeIntervalSince();
+    if (!QFile::rename(listFile, aside)) {
+        qCWarning(lcVexo, "could not move the unreadable list %s aside", qUtf8Printable(listFile));
+        return {};
+    }
+    qCWarning(lcVexo, "unreadable list kept as %s", qUtf8Printable(aside));
+    return aside;
+}
+
+QString driveOfKey(const QString& key) {
+    return key.section(u'/', 0, 0);
+}
+
+QString vaultFolderOfKey(const QString& key) {
+    return key.section(u'/', -1, -1);
+}
+
+VaultCatalogue::VaultCatalogue(QObject* parent) : QObject(parent) {}
+
+bool VaultCatalogue::setGroupDirListSource() {
+    return readLocalList(store::AppGroupDirListPath(), store::ListKind::Local,
+                         store::kSystemDevicName, groupDirList);
+}
+
+bool VaultCatalogue::setNotesListSource() {
+    return readLocalList(store::AppGroupNotesListPath(), store::ListKind::Notes,
+                         store::kSystemDevicNoteName, groupNoteList);
+}
+
+bool VaultCatalogue::SaveGroupList(ListSelector kind, const QString& selectedKey) {
+    qCInfo(lcVexo, "更新数据库数据");
+    bool written = true;
+    switch (kind) {
+    case ListSelector::DriveVaults:
+        for (auto it = UPLibrary.cbegin(); it != UPLibrary.cend(); ++it) {
+            qCInfo(lcVexo, "select:%s", qUtf8Printable(selectedKey));
+            if (it.key() == selectedKey && folderExists(it.key()))
+                written = saveUpListForName(it.key()) && written;
+        }
+        platform::Settings::setValue(platform::keys::KUPNAMES, QStringList(UPLibrary.keys()));
+        return written;
+    case ListSelector::LocalFiles:
+        written = store::writeGroupList(store::AppGroupDirListPath(), groupDirList,
+                                        store::ListKind::Local);
+        break;
+    case ListSelector::Notes:
+        qCInfo(lcVexo, "开始更新Notes数据库");
+        written = store::writeGroupList(store::AppGroupNotesListPath(), groupNoteList,
+                                        store::ListKind::Notes);
+        break;
+    }
+    if (written)
+        qCInfo(lcVexo, "更新Group.plist 成功");
+    else
+        qCWarning(lcVexo, "could not write the group list");
+    return written;
+}
+
+bool VaultCatalogue::saveUpListForName(const QString& key, const QString& password) {
+    const QString path = store::AppGroupMoveUPListPath(driveOfKey(key), vaultFolderOfKey(key));
+    const bool written =
+        store::writeGroupList(path, UPLibrary.value(key), store::ListKind::Drive, password);
+    if (written)
+        qCInfo(lcVexo, "更新Group.plist 成功");
+    else
+        qCWarning(lcVexo, "could not write the drive vault list %s", qUtf8Printable(path));
+    return written;
+}
+
+void VaultCatalogue::moveUpList(const QString& drive, const QString& key) {
+    const QString path = store::AppGroupMoveUPListPath(drive, vaultFolderOfKey(key));
+    if (auto groups = store::readGroupList(path, store::ListKind::Drive, key, drive)) {
+        UPLibrary.insert(key, std::move(*groups));
+    } else {
+        if (QFileInfo::exists(path))
+            keepUnreadableAside(path);
+        UPLibrary.insert(key, store::defaultDriveGroupList(drive, key, groupDirList.size()));
+        SaveGroupList(ListSelector::DriveVaults, key);
+    }
+    emit listsChanged(ListSelector::DriveVaults);
+}
+
+QStringList VaultCatalogue::dropGoneDriveVaults() {
+    QStringList dropped;
+    for (const QString& key : UPLibrary.keys()) {
+        if (!folderExists(key)) {
+            UPLibrary.remove(key);
+            dropped << key;
+        }
+    }
+    if (!dropped.isEmpty())
+        emit listsChanged(ListSelector::DriveVaults);
+    return dropped;
+}
+
+} // namespace vexo::vault

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "store/GroupModel.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+namespace vexo::vault {
+
+// Which list file a change goes to.
+enum class ListSelector { LocalFiles = 0, DriveVaults = 1, Notes = 2 };
+
+// The vault's catalogue in memory: the local file groups, the note groups and
+// the open removable-drive vaults, with the list files that persist them.
+// It lives on the main thread for the whole unlocked-or-locked life of the
+// application, so work that ends after a lock still records its outcome here.
+// Only the main thread changes the lists or writes the files.
+class VaultCatalogue : public QObject {
+    Q_OBJECT
+public:
+    explicit VaultCatalogue(QObject* parent = nullptr);
+
+    store::GroupList groupDirList;
+    store::GroupList groupNoteList;
+    QMap<QString, store::GroupList> UPLibrary; // drive-vault key -> its groups
+
+    // Replaces groupDirList / groupNoteList with the list files' content; a
+    // missing file leaves the list empty. A file that exists but cannot be
+    // read is moved aside (see keepUnreadableAside) so that no later save
+    // overwrites it, and the list is left empty; false then.
+    bool setGroupDirListSource();
+    bool setNotesListSource();
+
+    // Writes one kind of list. For the drive vaults, only the vault under
+    // selectedKey is written (when its folder exists), and the setting
+    // KUPNAMES is replaced by every open vault's key.
+    bool SaveGroupList(ListSelector kind, const QString& selectedKey = {});
+
+    // Writes the drive vault's list; a non-empty password digest is stored on
+    // every row (a new vault password).
+    bool saveUpListForName(const QString& key, const QString& password = {});
+
+    // Opens the drive vault key on drive: reads its list file into UPLibrary,
+    // or, when there is none that can be read, creates the default list and
+    // writes it.
+    void moveUpList(const QString& drive, const QString& key);
+
+    // Drops every open drive vault whose folder is gone; the keys dropped.
+    QStringList dropGoneDriveVaults();
+
+signals:
+    // A list changed in memory; views rebuild from the catalogue.
+    void listsChanged(vexo::vault::ListSelector kind);
+};
+
+// Renames an unreadable list file to "<name>.unreadable-<seconds>" beside it,
+// so the catalogue it may still hold is never overwritten; the new path, or
+// empty when it could not be moved.
+QString keepUnreadableAside(const QString& listFile);
+
+// The drive name of a drive-vault key ("USB1" of "USB1/Vault.vlt") and its
+// vault folder name ("Vault.vlt").
+QString driveOfKey(const QString& key);
+QString vaultFolderOfKey(const QString& key);
+
+} // namespace vexo::vault
