@@ -6,22 +6,6 @@ using namespace vexo::access;
 class PasswordStrengthTest : public QObject {
     Q_OBJECT
 private slots:
-    void passwordsWithoutVarietyScoreZero_data() {
-        QTest::addColumn<QString>("password");
-        QTest::newRow("empty") << "";
-        QTest::newRow("null") << QString();
-        QTest::newRow("one small letter repeated") << "zzzzzzzz";
-        QTest::newRow("one symbol repeated past sixteen") << "!!!!!!!!!!!!!!!!!!";
-        QTest::newRow("one non-ASCII letter repeated") << "密密密密密密密";
-    }
-
-    void passwordsWithoutVarietyScoreZero() {
-        QFETCH(QString, password);
-        QCOMPARE(checkPasswordStrength(password), 0);
-        QCOMPARE(passwordStrengthPoints(password).bonuses, 0);
-        QCOMPARE(passwordLevel(password), 0);
-    }
-
     // Each group of rows moves one rule across its boundary; the other
     // columns stay put, so a wrong threshold or a rule applied to the wrong
     // clause shows up as a wrong count.
@@ -31,23 +15,27 @@ private slots:
         QTest::addColumn<int>("penalties");
         QTest::addColumn<int>("score");
 
+        // No variety: nothing is scored, however long.
+        QTest::newRow("empty") << "" << 0 << 0 << 0;
+        QTest::newRow("one symbol repeated past sixteen") << "!!!!!!!!!!!!!!!!!!" << 0 << 0 << 0;
+        QTest::newRow("one non-ASCII letter repeated") << "密密密密密密密" << 0 << 0 << 0;
+
         // Length adjustment: 3 or less -> 0, 4 -> -2, 5 and 6 -> -1.
         QTest::newRow("L=3 scores 0 whatever it earns") << "Ab1" << 3 << 0 << 0;
         QTest::newRow("L=4 loses two") << "Ab12" << 3 << 0 << 1;
         QTest::newRow("L=5 loses one, capital now counts") << "Ab123" << 4 << 0 << 3;
-        QTest::newRow("L=6 loses one") << "Ab1234" << 4 << 0 << 3;
         QTest::newRow("L=7 keeps all, three classes count") << "Ab12345" << 5 << 0 << 5;
-        QTest::newRow("L=3 with four bonuses") << "a1!" << 4 << 0 << 0;
 
         // Other characters count on their own from seven code units.
-        QTest::newRow("other below 7") << "kq!mzv" << 2 << 0 << 1;
+        QTest::newRow("other at 6 loses one") << "kq!mzv" << 2 << 0 << 1;
         QTest::newRow("other at 7") << "kq!mzvw" << 3 << 0 << 3;
 
         // Digits with small letters need five code units to count as two classes.
         QTest::newRow("digits and small at 4") << "k7q2" << 2 << 0 << 0;
         QTest::newRow("digits and small at 5") << "k7q2m" << 3 << 0 << 2;
 
-        // Three of each of digits and small letters need seven code units.
+        // Three of each of digits and small letters need seven code units;
+        // the other pairs need no length, only three of each.
         QTest::newRow("3+3 digits/small at 6") << "kqz739" << 3 << 0 << 2;
         QTest::newRow("3+3 digits/small at 7") << "kqz7395" << 4 << 0 << 4;
         QTest::newRow("3+3 digits/capitals at 6") << "KQZ739" << 4 << 0 << 3;
@@ -67,7 +55,7 @@ private slots:
         QTest::newRow("two others") << "x!y@z" << 3 << 0 << 2;
         QTest::newRow("three others") << "x!y@z#" << 4 << 0 << 3;
         QTest::newRow("five others") << "x!y@z#w$v%u" << 5 << 0 << 5;
-        QTest::newRow("six others") << "x!y@z#w$v%u^" << 6 << 0 << 6;
+        QTest::newRow("six others, L=12") << "x!y@z#w$v%u^" << 6 << 0 << 6;
         QTest::newRow("L=13") << "x!y@z#w$v%u^t" << 7 << 0 << 7;
         QTest::newRow("L=15") << "x!y@z#w$v%u^t&s" << 7 << 0 << 7;
         QTest::newRow("L=16") << "x!y@z#w$v%u^t&s*" << 8 << 0 << 8;
@@ -76,27 +64,21 @@ private slots:
         // Letters outside ASCII, and each half of a surrogate pair, are others.
         QTest::newRow("accented letters are others") << "ÄÖÜäöü1" << 5 << 0 << 5;
         QTest::newRow("emoji thrice: equal thirds of code units") << "😀😀😀" << 2 << 1 << 0;
-        QTest::newRow("Chinese text twice") << "密码密码" << 1 << 1 << 0;
 
-        // Runs of the alphabet, case-sensitive.
-        QTest::newRow("six small letters in a row") << "abcdef" << 1 << 2 << 0;
+        // Runs of the alphabet and of keyboard rows, case-sensitive.
+        QTest::newRow("small letters in a row") << "abcdef" << 1 << 2 << 0;
         QTest::newRow("capitals in a row") << "MNOPQ" << 1 << 2 << 0;
         QTest::newRow("mixed case is no run") << "Mnopq" << 3 << 0 << 2;
         QTest::newRow("alphabet does not wrap") << "xyzab" << 1 << 1 << 0;
-
-        // Keyboard rows.
-        QTest::newRow("top row") << "qwerty" << 1 << 2 << 0;
-        QTest::newRow("middle row") << "asdfghjkl" << 1 << 2 << 0;
-        QTest::newRow("bottom row with a capital") << "zxcvbN" << 3 << 0 << 2;
+        QTest::newRow("keyboard row") << "qwerty" << 1 << 2 << 0;
+        QTest::newRow("keyboard row with a capital") << "zxcvbN" << 3 << 0 << 2;
 
         // Digit runs up and down, with the wrap-around zero.
-        QTest::newRow("digits up") << "34567" << 1 << 2 << 0;
         QTest::newRow("digits up to the last zero") << "67890" << 1 << 2 << 0;
         QTest::newRow("digits down") << "09876" << 1 << 2 << 0;
         QTest::newRow("digits past the last zero") << "8901" << 1 << 1 << 0;
 
-        // One class only: digits, small or capital letters, never others.
-        QTest::newRow("small only") << "kqzmv" << 1 << 1 << 0;
+        // One class only is penalised for digits and letters, never others.
         QTest::newRow("capitals only") << "KQZMVT" << 1 << 1 << 0;
         QTest::newRow("others only") << "!@#$%^&" << 3 << 0 << 3;
 
@@ -107,12 +89,10 @@ private slots:
         QTest::newRow("two runs broken") << "AAA112" << 4 << 0 << 3;
         QTest::newRow("text three times") << "ab1ab1ab1" << 4 << 1 << 3;
         QTest::newRow("text nearly three times") << "ab1ab1ab2" << 4 << 0 << 4;
-        QTest::newRow("two digits three times") << "121212" << 1 << 2 << 0;
 
         // Dates yyyymmdd from 1950 to 2049.
         QTest::newRow("date 1949") << "19491231" << 1 << 1 << 0;
         QTest::newRow("date 1950") << "19501231" << 1 << 2 << 0;
-        QTest::newRow("date 1999") << "19990101" << 1 << 2 << 0;
         QTest::newRow("date 2049") << "20491231" << 1 << 2 << 0;
         QTest::newRow("date 2050") << "20500101" << 1 << 1 << 0;
         QTest::newRow("month 00") << "19990001" << 1 << 1 << 0;
@@ -122,14 +102,11 @@ private slots:
         QTest::newRow("six digits have a two-digit year") << "991231" << 1 << 1 << 0;
         QTest::newRow("seven digits are no date") << "1999123" << 1 << 1 << 0;
 
-        // Common passwords: the entry itself or any part of one.
-        QTest::newRow("common entry") << "password" << 1 << 2 << 0;
+        // Common passwords: any part of an entry, in any entry, as written.
         QTest::newRow("start of a common entry") << "pass" << 1 << 2 << 0;
         QTest::newRow("common word and a digit") << "password1" << 3 << 0 << 3;
         QTest::newRow("common word capitalised") << "Password" << 3 << 0 << 3;
         QTest::newRow("middle of a later entry") << "dobe1" << 3 << 1 << 1;
-        QTest::newRow("digits of an entry") << "1314520" << 1 << 2 << 0;
-        QTest::newRow("common with two runs") << "aaa111" << 3 << 2 << 0;
     }
 
     void bonusesPenaltiesAndScore() {
@@ -147,7 +124,6 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("label");
-        QTest::newRow("0") << 0 << 0 << "Weak";
         QTest::newRow("3") << 3 << 0 << "Weak";
         QTest::newRow("4") << 4 << 1 << "Moderate";
         QTest::newRow("6") << 6 << 1 << "Moderate";
@@ -156,7 +132,6 @@ private slots:
         QTest::newRow("10") << 10 << 3 << "Strong";
         QTest::newRow("12") << 12 << 3 << "Strong";
         QTest::newRow("13") << 13 << 4 << "Strong";
-        QTest::newRow("20") << 20 << 4 << "Strong";
     }
 
     void levelsOfScores() {
@@ -167,64 +142,8 @@ private slots:
         QCOMPARE(passwordLevelLabel(level), label);
     }
 
-    void levelsOfPasswords_data() {
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<int>("level");
-        QTest::newRow("alphabet run") << "abcdef" << 0;
-        QTest::newRow("score 4") << "kqz7395" << 1;
-        QTest::newRow("score 13") << "aB3!cD4@eF5#gH6$" << 4;
-    }
-
-    void levelsOfPasswords() {
-        QFETCH(QString, password);
-        QFETCH(int, level);
-        QCOMPARE(passwordLevel(password), level);
-    }
-
-    void absentAndEmptyTextsAreNull() {
-        QVERIFY(isNull(std::nullopt));
-        QVERIFY(isNull(QString()));
-        QVERIFY(isNull(QStringLiteral("")));
-        QVERIFY(!isNull(QStringLiteral(" ")));
-        QVERIFY(!isNull(QStringLiteral("0")));
-    }
-
-    void charEqualComparesCodeUnits_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("equal");
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("one") << "a" << true;
-        QTest::newRow("repeated") << "aaaa" << true;
-        QTest::newRow("last differs") << "aaab" << false;
-        QTest::newRow("case differs") << "aA" << false;
-        QTest::newRow("non-ASCII repeated") << "密密" << true;
-        QTest::newRow("surrogate pairs repeated") << "😀😀" << false;
-    }
-
-    void charEqualComparesCodeUnits() {
-        QFETCH(QString, text);
-        QFETCH(bool, equal);
-        QCOMPARE(isCharEqual(text), equal);
-    }
-
-    void numericMeansAsciiDigitsOnly_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("numeric");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("one digit") << "0" << true;
-        QTest::newRow("all digits") << "0123456789" << true;
-        QTest::newRow("letter at the end") << "12a" << false;
-        QTest::newRow("leading blank") << " 12" << false;
-        QTest::newRow("sign") << "-1" << false;
-        QTest::newRow("decimal point") << "1.5" << false;
-        QTest::newRow("full-width digits") << "１２" << false;
-        QTest::newRow("Arabic-Indic digits") << "١٢" << false;
-    }
-
-    void numericMeansAsciiDigitsOnly() {
-        QFETCH(QString, text);
-        QFETCH(bool, numeric);
-        QCOMPARE(isNumeric(text), numeric);
+    void sixteenMixedCharactersReachTheTopLevel() {
+        QCOMPARE(passwordLevel(QStringLiteral("aB3!cD4@eF5#gH6$")), 4);
     }
 };
 

@@ -82,10 +82,8 @@ private slots:
     void textLikeFilesGoByTheLastExtension_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("textLike");
-        QTest::newRow("upper-case extension") << "/home/u/Report.TXT" << true;
-        QTest::newRow("markdown") << "/home/u/notes.md" << true;
-        QTest::newRow("source file") << "main.cpp" << true;
-        QTest::newRow("pdf counts as text") << "/home/u/a.PDF" << true;
+        QTest::newRow("upper-case pdf counts as text") << "/home/u/a.PDF" << true;
+        QTest::newRow("bare file name") << "main.cpp" << true;
         QTest::newRow("only the last extension") << "/home/u/archive.tar.gz" << false;
         QTest::newRow("no extension") << "/home/u/README" << false;
         QTest::newRow("inside a dot folder") << "/home/u/.config/settings" << false;
@@ -106,14 +104,10 @@ private slots:
         QTest::addColumn<QString>("name");
         const QString cat = QStringLiteral("/Users/u/Pictures/cat.PNG");
         const QString scan = QStringLiteral("/home/u/scan.tiff");
-        const QString photo = QStringLiteral("/home/u/IMG.Jpeg");
-        QTest::newRow("image by the digest of its path") << cat << md5Name(cat);
+        QTest::newRow("image by the digest of its path, any case") << cat << md5Name(cat);
         QTest::newRow("tiff is an image") << scan << md5Name(scan);
-        QTest::newRow("jpeg in mixed case") << photo << md5Name(photo);
-        QTest::newRow("other kinds by extension") << "/Users/u/Documents/a.pdf"
-                                                  << "pdf.jpg";
-        QTest::newRow("extension as written") << "/Users/u/Documents/a.PDF"
-                                              << "PDF.jpg";
+        QTest::newRow("other kinds by extension as written") << "/Users/u/Documents/a.PDF"
+                                                             << "PDF.jpg";
         QTest::newRow("tif is no image") << "/home/u/scan.tif"
                                          << "tif.jpg";
         QTest::newRow("no extension") << "/Users/u/Documents/README"
@@ -135,17 +129,13 @@ private slots:
     void driveThumbnailsLiveInTheDriveVault_data() {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<QString>("name");
-        QTest::newRow("other kinds by extension, no dot") << "KEY/Vault.vlt/docs/a.pdf"
-                                                          << "pdfjpg";
-        QTest::newRow("extension as written") << "KEY/Vault.vlt/docs/a.PDF"
-                                              << "PDFjpg";
+        QTest::newRow("other kinds by extension as written, no dot") << "KEY/Vault.vlt/docs/a.PDF"
+                                                                     << "PDFjpg";
         QTest::newRow("only the last extension") << "KEY/Vault.vlt/archive.tar.gz"
                                                  << "gzjpg";
         QTest::newRow("no extension") << "KEY/Vault.vlt/README"
                                       << "jpg";
         QTest::newRow("image by its path inside the vault folder")
-            << "KEY/Vault.vlt/photos/x.jpg" << md5Name(QStringLiteral("photos/x.jpg"));
-        QTest::newRow("image in mixed case")
             << "KEY/Vault.vlt/photos/Y.JPEG" << md5Name(QStringLiteral("photos/Y.JPEG"));
         QTest::newRow("image outside the vault folder")
             << "KEY/Other/z.png" << md5Name(volumes() + QStringLiteral("/KEY/Other/z.png"));
@@ -211,9 +201,6 @@ private slots:
         QTest::newRow("midnight on a Sunday")
             << QByteArray("UTC") << QDateTime(QDate(2024, 3, 3), QTime(0, 0, 0), Qt::UTC)
             << parts("2024", "March", "03", "00", "00", "00", "Sunday");
-        QTest::newRow("Saturday") << QByteArray("UTC")
-                                  << QDateTime(QDate(2024, 3, 9), QTime(12, 0, 0), Qt::UTC)
-                                  << parts("2024", "March", "09", "12", "00", "00", "Saturday");
     }
 
     void datePartsInTheLocalTimeZone() {
@@ -238,7 +225,6 @@ private slots:
         QTest::addColumn<qint64>("number");
         QTest::addColumn<QString>("name");
         QTest::newRow("1") << qint64(1) << "January";
-        QTest::newRow("11") << qint64(11) << "November";
         QTest::newRow("12") << qint64(12) << "December";
         QTest::newRow("13") << qint64(13) << "December";
         QTest::newRow("0") << qint64(0) << "December";
@@ -264,8 +250,6 @@ private slots:
         QFETCH(qint64, number);
         QFETCH(QString, name);
         QCOMPARE(weekDay(number), name);
-        if (name.isEmpty())
-            QCOMPARE(weekDay(number), vexo::platform::localizedStringForKey(QString()));
     }
 
     void namesFollowTheInterfaceLanguage() {

@@ -56,7 +56,6 @@ private slots:
         QTest::newRow("fuse subtype") << "fuseblk.ntfs-3g" << true;
         QTest::newRow("fuseblk of an unreadable device") << "fuseblk" << false;
         QTest::newRow("vfat") << "vfat" << false;
-        QTest::newRow("exfat") << "exfat" << false;
     }
 
     void ntfsKinds() {

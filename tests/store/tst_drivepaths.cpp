@@ -24,9 +24,6 @@ private slots:
         QTest::newRow("media mount of another user") << "/media/bob/OLD/x y/é.txt"
                                                      << "NEW"
                                                      << "NEW/x y/é.txt";
-        QTest::newRow("same name") << "/Volumes/USB1/a"
-                                   << "USB1"
-                                   << "USB1/a";
         QTest::newRow("nothing after the drive") << "/Volumes/OLD"
                                                  << "NEW"
                                                  << "NEW";

@@ -38,6 +38,8 @@ QByteArray withTableOffset(QByteArray data, quint64 offset) {
 class PlistNestingTest : public QObject {
     Q_OBJECT
 private slots:
+    // Whatever the check refuses must never reach libplist: the list reader
+    // refuses it too.
     void nestingIsBoundedAndStructureChecked_data() {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<bool>("accepted");
@@ -46,6 +48,7 @@ private slots:
                                  2);
         QTest::newRow("xml at the limit") << nestedXmlArrays(15) << true;
         QTest::newRow("xml one level deeper") << nestedXmlArrays(16) << false;
+        QTest::newRow("xml a million levels deep") << nestedXmlArrays(1'000'000) << false;
         QTest::newRow("xml not well formed") << QByteArray("<plist><array></plist>") << false;
         QTest::newRow("xml with raw controls and U+FFFF in a string")
             << QByteArray("<plist><string>a\x01\x1f\xef\xbf\xbf\xef\xbf\xbe</string></plist>")
@@ -58,6 +61,7 @@ private slots:
         QTest::newRow("binary from libplist") << libplistBinaryList() << true;
         QTest::newRow("binary at the limit") << nestedBinaryArrays(16) << true;
         QTest::newRow("binary one level deeper") << nestedBinaryArrays(17) << false;
+        QTest::newRow("binary a million levels deep") << nestedBinaryArrays(1'000'000) << false;
         QTest::newRow("binary leaf shared by two entries")
             << binaryPlist({binaryArray({1, 1}), aString}) << true;
         QTest::newRow("binary container in itself") << binaryPlist({binaryArray({0})}) << false;
@@ -77,6 +81,8 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(bool, accepted);
         QCOMPARE(plistNestingWithin(data, 16), accepted);
+        if (!accepted)
+            QVERIFY(!parseGroupList(data, ListKind::Local, kSystemDevicName));
     }
 };
 

@@ -42,9 +42,6 @@ private slots:
         QTest::newRow("doubled slashes") << "/v//"
                                          << "//a/b"
                                          << "/v/a/b";
-        QTest::newRow("several components") << "/v"
-                                            << "g-1/123"
-                                            << "/v/g-1/123";
         QTest::newRow("empty b") << "/v/"
                                  << ""
                                  << "/v";
