@@ -107,5 +107,25 @@
         <source>okBtn.Title</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>encrypted.stringvalue</source>
+        <translation>hidden</translation>
+    </message>
+    <message>
+        <source>process.text</source>
+        <translation>Processing…</translation>
+    </message>
+    <message>
+        <source>ProgressState</source>
+        <translation>About %1 s left</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelled</translation>
+    </message>
 </context>
 </TS>

@@ -107,5 +107,25 @@
         <source>okBtn.Title</source>
         <translation>好</translation>
     </message>
+    <message>
+        <source>encrypted.stringvalue</source>
+        <translation>已隐藏</translation>
+    </message>
+    <message>
+        <source>process.text</source>
+        <translation>处理中…</translation>
+    </message>
+    <message>
+        <source>ProgressState</source>
+        <translation>剩余约 %1 秒</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>已取消</translation>
+    </message>
 </context>
 </TS>
