@@ -127,5 +127,33 @@
         <source>Cancel</source>
         <translation>Cancelled</translation>
     </message>
+    <message>
+        <source>hideFailed.title</source>
+        <translation>The item could not be hidden. It is still visible at its place and nothing was deleted.</translation>
+    </message>
+    <message>
+        <source>unhideFailed.title</source>
+        <translation>The item could not be restored. It stays hidden in the vault; nothing was lost.</translation>
+    </message>
+    <message>
+        <source>error_md5_message</source>
+        <translation>The restored item differs from the one that was hidden, so it stays marked hidden and its stored copy is kept. Digest of what came back</translation>
+    </message>
+    <message>
+        <source>wenxintishi</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>fileRemovedMessage</source>
+        <translation>This item is no longer at its place, or its drive is gone.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>needTotalSize.Title</source>
+        <translation>Not enough free space on the drive: %1 MB are needed.</translation>
+    </message>
 </context>
 </TS>

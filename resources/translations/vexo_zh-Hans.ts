@@ -127,5 +127,33 @@
         <source>Cancel</source>
         <translation>已取消</translation>
     </message>
+    <message>
+        <source>hideFailed.title</source>
+        <translation>无法隐藏该项目。它仍在原位置可见，没有删除任何内容。</translation>
+    </message>
+    <message>
+        <source>unhideFailed.title</source>
+        <translation>无法恢复该项目。它仍隐藏在保险库中，没有丢失任何内容。</translation>
+    </message>
+    <message>
+        <source>error_md5_message</source>
+        <translation>恢复的项目与隐藏时不同，因此它仍标记为隐藏，并保留其存储副本。恢复内容的摘要</translation>
+    </message>
+    <message>
+        <source>wenxintishi</source>
+        <translation>温馨提示</translation>
+    </message>
+    <message>
+        <source>fileRemovedMessage</source>
+        <translation>该项目已不在原位置，或其所在的驱动器已移除。</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>needTotalSize.Title</source>
+        <translation>驱动器空间不足：需要 %1 MB。</translation>
+    </message>
 </context>
 </TS>

@@ -13,8 +13,8 @@
 
 namespace vexo::vault {
 
-MainViewController::MainViewController(VaultCatalogue& catalogue, Prompt& prompt, QObject* parent)
-    : QObject(parent), catalogue_(catalogue), prompt_(prompt) {}
+MainViewController::MainViewController(VaultCatalogue& catalogue, QObject* parent)
+    : QObject(parent), catalogue_(catalogue) {}
 
 void MainViewController::setUp(bool firstRun) {
     isAscending = true;
@@ -89,12 +89,12 @@ void MainViewController::loadOrCreateLocalLists() {
 }
 
 void MainViewController::tellListUnreadable() {
-    prompt_.alert({Prompt::Style::Warning,
-                   QStringLiteral("listUnreadable.title"),
-                   {},
-                   QStringLiteral("listUnreadable.message"),
-                   store::AppRootDirKey(),
-                   {QStringLiteral("okBtn.Title")}});
+    catalogue_.prompt().alert({Prompt::Style::Warning,
+                               QStringLiteral("listUnreadable.title"),
+                               {},
+                               QStringLiteral("listUnreadable.message"),
+                               store::AppRootDirKey(),
+                               {QStringLiteral("okBtn.Title")}});
 }
 
 } // namespace vexo::vault

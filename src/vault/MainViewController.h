@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace vexo::vault {
 
 class Prompt;
@@ -16,7 +18,7 @@ class Prompt;
 class MainViewController : public QObject {
     Q_OBJECT
 public:
-    MainViewController(VaultCatalogue& catalogue, Prompt& prompt, QObject* parent = nullptr);
+    explicit MainViewController(VaultCatalogue& catalogue, QObject* parent = nullptr);
 
     // Fills the catalogue on the first unlock (and keeps it on later ones),
     // reopens the remembered drive vaults whose drives are mounted and makes
@@ -28,7 +30,12 @@ public:
     static QString getMD5ForPath(const QString& path);
 
     VaultCatalogue& catalogue() { return catalogue_; }
-    Prompt& prompt() { return prompt_; }
+
+    // Switches one item between visible and hidden. The item shows its target
+    // state at once; the work runs on a worker thread and its outcome is
+    // applied on the main thread, which writes the list file and then calls
+    // completed (not after a cancel).
+    void visableChange(const store::FileModelPtr& item, std::function<void()> completed = {});
 
     // Selection and order of the file list.
     qint64 selectGroupIndex = 1;
@@ -45,9 +52,9 @@ private:
     void makeVaultFolders();
     void loadOrCreateLocalLists();
     void tellListUnreadable();
+    bool refuseSwitch(const store::FileModel& item);
 
     VaultCatalogue& catalogue_;
-    Prompt& prompt_;
 };
 
 } // namespace vexo::vault

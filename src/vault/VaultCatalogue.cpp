@@ -54,7 +54,21 @@ QString vaultFolderOfKey(const QString& key) {
     return key.section(u'/', -1, -1);
 }
 
-VaultCatalogue::VaultCatalogue(QObject* parent) : QObject(parent) {}
+VaultCatalogue::VaultCatalogue(Prompt& prompt, QObject* parent) : QObject(parent), prompt_(prompt) {
+    workers_.setMaxThreadCount(8); // several single switches may run at once
+}
+
+VaultCatalogue::~VaultCatalogue() {
+    workers_.waitForDone();
+}
+
+bool VaultCatalogue::saveListOf(const store::FileModel& item) {
+    if (item.groupName == store::kSystemDevicName)
+        return SaveGroupList(ListSelector::LocalFiles);
+    if (item.groupName == store::kSystemDevicNoteName)
+        return SaveGroupList(ListSelector::Notes);
+    return SaveGroupList(ListSelector::DriveVaults, item.groupName);
+}
 
 bool VaultCatalogue::setGroupDirListSource() {
     return readLocalList(store::AppGroupDirListPath(), store::ListKind::Local,

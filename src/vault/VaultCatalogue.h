@@ -5,8 +5,13 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
+
+#include <functional>
 
 namespace vexo::vault {
+
+class Prompt;
 
 // Which list file a change goes to.
 enum class ListSelector { LocalFiles = 0, DriveVaults = 1, Notes = 2 };
@@ -19,7 +24,19 @@ enum class ListSelector { LocalFiles = 0, DriveVaults = 1, Notes = 2 };
 class VaultCatalogue : public QObject {
     Q_OBJECT
 public:
-    explicit VaultCatalogue(QObject* parent = nullptr);
+    // prompt reaches the user for outcomes that arrive after the controller
+    // that started the work is gone.
+    explicit VaultCatalogue(Prompt& prompt, QObject* parent = nullptr);
+    ~VaultCatalogue() override;
+
+    Prompt& prompt() { return prompt_; }
+
+    // The threads that hide and unhide; finished work posts its outcome back
+    // to the main thread.
+    QThreadPool& workers() { return workers_; }
+
+    // Writes the list file that holds item: the local list or its drive vault's.
+    bool saveListOf(const store::FileModel& item);
 
     store::GroupList groupDirList;
     store::GroupList groupNoteList;
@@ -52,6 +69,14 @@ public:
 signals:
     // A list changed in memory; views rebuild from the catalogue.
     void listsChanged(vexo::vault::ListSelector kind);
+    // An item's state or run changed; its row redraws.
+    void itemChanged(const vexo::store::FileModelPtr& item);
+    // The progress panel's line and whether work is running.
+    void progressStateChanged(const QString& text, bool running);
+
+private:
+    Prompt& prompt_;
+    QThreadPool workers_;
 };
 
 // Renames an unreadable list file to "<name>.unreadable-<seconds>" beside it,

@@ -25,9 +25,9 @@ private slots:
     }
 
     void aNewVaultGetsItsFoldersAndDefaultLists() {
-        VaultCatalogue catalogue;
         test::ScriptedPrompt prompt;
-        MainViewController controller(catalogue, prompt);
+        VaultCatalogue catalogue(prompt);
+        MainViewController controller(catalogue);
         controller.setUp();
 
         QVERIFY(QFileInfo(root_).isDir());
@@ -45,33 +45,33 @@ private slots:
     }
 
     void theFirstRunMakesNoFolders() {
-        VaultCatalogue catalogue;
         test::ScriptedPrompt prompt;
-        MainViewController(catalogue, prompt).setUp(true);
+        VaultCatalogue catalogue(prompt);
+        MainViewController(catalogue).setUp(true);
         QVERIFY(!QFileInfo::exists(root_ + QStringLiteral("/Notes")));
     }
 
     void anExistingVaultIsReadBack() {
         {
-            VaultCatalogue first;
             test::ScriptedPrompt prompt;
-            MainViewController(first, prompt).setUp();
+            VaultCatalogue first(prompt);
+            MainViewController(first).setUp();
             first.groupDirList.at(1)->name = QStringLiteral("Renamed");
             QVERIFY(first.SaveGroupList(ListSelector::LocalFiles));
         }
-        VaultCatalogue second;
         test::ScriptedPrompt prompt;
-        MainViewController(second, prompt).setUp();
+        VaultCatalogue second(prompt);
+        MainViewController(second).setUp();
         QCOMPARE(second.groupDirList.at(1)->name, QStringLiteral("Renamed"));
     }
 
     void anUnreadableListIsKeptAsideAndTheUserTold() {
         QDir().mkpath(root_);
         test::writeFile(store::AppGroupDirListPath(), "<plist><array><dict>broken");
-        VaultCatalogue catalogue;
         test::ScriptedPrompt prompt;
+        VaultCatalogue catalogue(prompt);
         prompt.alertAnswers << 0;
-        MainViewController(catalogue, prompt).setUp();
+        MainViewController(catalogue).setUp();
 
         QCOMPARE(prompt.alertKeys(), QStringList{QStringLiteral("listUnreadable.title")});
         const QStringList aside =
@@ -83,11 +83,11 @@ private slots:
     }
 
     void theCatalogueOutlivesALock() {
-        VaultCatalogue catalogue;
         test::ScriptedPrompt prompt;
-        MainViewController(catalogue, prompt).setUp();
+        VaultCatalogue catalogue(prompt);
+        MainViewController(catalogue).setUp();
         catalogue.groupDirList.at(1)->name = QStringLiteral("Changed by late work");
-        MainViewController(catalogue, prompt).setUp(); // the next unlock
+        MainViewController(catalogue).setUp(); // the next unlock
         QCOMPARE(catalogue.groupDirList.at(1)->name, QStringLiteral("Changed by late work"));
     }
 
@@ -96,16 +96,17 @@ private slots:
         platform::Settings::setValue(
             platform::keys::KUPNAMES,
             QStringList{QStringLiteral("USB1/Present.vlt"), QStringLiteral("GONE/Absent.vlt")});
-        VaultCatalogue catalogue;
         test::ScriptedPrompt prompt;
-        MainViewController(catalogue, prompt).setUp();
+        VaultCatalogue catalogue(prompt);
+        MainViewController(catalogue).setUp();
         QCOMPARE(catalogue.UPLibrary.keys(), QStringList{QStringLiteral("USB1/Present.vlt")});
         QCOMPARE(catalogue.UPLibrary.value(QStringLiteral("USB1/Present.vlt")).size(), 3);
         QVERIFY(!QFileInfo::exists(platform::volumePath(QStringLiteral("GONE"))));
     }
 
     void savingDriveVaultsWithoutSelectionOnlyRemembersTheirKeys() {
-        VaultCatalogue catalogue;
+        test::ScriptedPrompt prompt;
+        VaultCatalogue catalogue(prompt);
         catalogue.UPLibrary.insert(QStringLiteral("USB9/V.vlt"), {});
         QVERIFY(catalogue.SaveGroupList(ListSelector::DriveVaults));
         QCOMPARE(platform::Settings::value(platform::keys::KUPNAMES),
