@@ -37,6 +37,10 @@ public:
     // completed (not after a cancel).
     void visableChange(const store::FileModelPtr& item, std::function<void()> completed = {});
 
+    // The cancel button: asks the running hide or unhide to stop at its next
+    // step; the run then ends as cancelled and leaves the item as it was.
+    void encryptCancelBtnAction();
+
     // Selection and order of the file list.
     qint64 selectGroupIndex = 1;
     QString selectGroupName = store::kSystemDevicName;

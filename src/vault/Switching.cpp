@@ -10,6 +10,7 @@
 #include "store/HelpClass.h"
 #include "store/VaultPaths.h"
 #include "vault/MainViewController.h"
+#include "vault/ProgressText.h"
 #include "vault/Prompt.h"
 
 #include <QFileInfo>
@@ -71,16 +72,39 @@ void finishUnhide(VaultCatalogue& catalogue, const FileModelPtr& item,
     item->isEncrtypt = false;
 }
 
-SwitchOutcome runSwitch(const FileModelPtr& item, bool hiding) {
+// Reports a run's progress: to the observer on the worker thread, and, one
+// report in six, to the views on the main thread.
+cipher::ProgressCallback progressReporter(VaultCatalogue* catalogue, const FileModelPtr& item) {
+    auto thinner = std::make_shared<ProgressThinner>();
+    return [catalogue, item, thinner](qint64, float value) {
+        const auto done = static_cast<qint64>(value);
+        if (const auto& observer = catalogue->progressObserver)
+            observer(item, done);
+        const RunProgress progress = progressOf(*item, done);
+        if (!thinner->shouldReport(progress.fraction))
+            return;
+        QMetaObject::invokeMethod(
+            catalogue,
+            [catalogue, item, progress] {
+                emit catalogue->itemProgress(item, progress.fraction);
+                if (!store::HelpClass::sharedInstance().isEditCancel())
+                    emit catalogue->progressStateChanged(progressStateText(progress), true);
+            },
+            Qt::QueuedConnection);
+    };
+}
+
+SwitchOutcome runSwitch(VaultCatalogue* catalogue, const FileModelPtr& item, bool hiding) {
     item->currentEncryptSize = 0;
     item->isCancel = false;
     item->startEncryptDate = platform::currentMilliseconds();
     store::HelpClass::sharedInstance().setIsEditCancel(false);
+    const cipher::ProgressCallback report = progressReporter(catalogue, item);
     SwitchOutcome outcome;
     if (hiding) {
-        outcome.walk = cipher::EncryptAESAtFilemodel(item, QString());
+        outcome.walk = cipher::EncryptAESAtFilemodel(item, QString(), 0, 0, report);
     } else {
-        outcome.walk = cipher::DeCodeAESAtFilemodel(item, QString());
+        outcome.walk = cipher::DeCodeAESAtFilemodel(item, QString(), 0, report);
         if (outcome.walk.outcome == cipher::WalkOutcome::Succeeded)
             outcome.restoredDigest = MainViewController::getMD5ForPath(item->path);
     }
@@ -138,7 +162,7 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
 
     VaultCatalogue* catalogue = &catalogue_;
     catalogue_.workers().start([catalogue, item, hiding, completed = std::move(completed)] {
-        const SwitchOutcome outcome = runSwitch(item, hiding);
+        const SwitchOutcome outcome = runSwitch(catalogue, item, hiding);
         QMetaObject::invokeMethod(
             catalogue,
             [catalogue, item, hiding, outcome, completed] {
@@ -160,6 +184,12 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
             },
             Qt::QueuedConnection);
     });
+}
+
+void MainViewController::encryptCancelBtnAction() {
+    store::HelpClass::sharedInstance().setIsEditCancel(true);
+    if (const store::FileModelPtr running = store::HelpClass::fileModel())
+        running->isCancel = true;
 }
 
 } // namespace vexo::vault

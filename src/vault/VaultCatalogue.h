@@ -35,6 +35,10 @@ public:
     // to the main thread.
     QThreadPool& workers() { return workers_; }
 
+    // Called on the worker thread after every step of a run with the item's
+    // bytes done so far; for tools that follow a run closely (and tests).
+    std::function<void(const store::FileModelPtr&, qint64 done)> progressObserver;
+
     // Writes the list file that holds item: the local list or its drive vault's.
     bool saveListOf(const store::FileModel& item);
 
@@ -71,6 +75,8 @@ signals:
     void listsChanged(vexo::vault::ListSelector kind);
     // An item's state or run changed; its row redraws.
     void itemChanged(const vexo::store::FileModelPtr& item);
+    // How far the item's run has come, 0 to 1.
+    void itemProgress(const vexo::store::FileModelPtr& item, float fraction);
     // The progress panel's line and whether work is running.
     void progressStateChanged(const QString& text, bool running);
 

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalSpy>
 
 using namespace vexo;
 using vault::MainViewController;
@@ -108,6 +109,44 @@ private slots:
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
         QCOMPARE(prompt_->alertKeys(), QStringList{QStringLiteral("hideFailed.title")});
         QVERIFY(prompt_->alerts.first().informativeText.contains(QStringLiteral("report.bin")));
+    }
+
+    void aCancelledHideLeavesTheItemVisibleAndWritesNoList() {
+        const QByteArray listBefore = test::readFile(store::AppGroupDirListPath());
+        catalogue_->progressObserver = [this](const store::FileModelPtr&, qint64) {
+            controller_->encryptCancelBtnAction(); // the user presses cancel mid-run
+        };
+        bool completed = false;
+        controller_->visableChange(item_, [&] { completed = true; });
+        catalogue_->workers().waitForDone();
+        QTRY_VERIFY(!item_->isEncrtypt);
+        QVERIFY(!completed);
+        QCOMPARE(test::readFile(item_->path), content_);
+        QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
+        QCOMPARE(test::readFile(store::AppGroupDirListPath()), listBefore);
+    }
+
+    void aCancelledUnhideLeavesTheItemHidden() {
+        QVERIFY(switchAndWait());
+        catalogue_->progressObserver = [this](const store::FileModelPtr&, qint64) {
+            controller_->encryptCancelBtnAction();
+        };
+        controller_->visableChange(item_);
+        QVERIFY(!item_->isEncrtypt); // the target state while it runs
+        catalogue_->workers().waitForDone();
+        QTRY_VERIFY(item_->isEncrtypt);
+        QVERIFY(!QFileInfo::exists(item_->path));
+        QVERIFY(QFileInfo(store::itemStorePath(*item_)).isDir());
+        catalogue_->progressObserver = nullptr;
+        QVERIFY(switchAndWait()); // and it still unhides afterwards
+        QCOMPARE(test::readFile(item_->path), content_);
+    }
+
+    void progressReachesTheViews() {
+        QSignalSpy progress(catalogue_.get(), &VaultCatalogue::itemProgress);
+        QVERIFY(switchAndWait());
+        QVERIFY(!progress.isEmpty());
+        QCOMPARE(progress.last().at(1).toFloat(), 1.0f); // the last report always arrives
     }
 
     void theTargetStateShowsAtOnce() {
