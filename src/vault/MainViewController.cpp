@@ -31,6 +31,10 @@ void MainViewController::setUp(bool firstRun) {
         loadOrCreateLocalLists();
 }
 
+void MainViewController::lockvexoAction() {
+    catalogue_.dropGoneDriveVaults();
+}
+
 QString MainViewController::getMD5ForPath(const QString& path) {
     const QString digest = platform::fileDigest(path);
     qCInfo(lcVexo, "MD5:%s", qUtf8Printable(digest));

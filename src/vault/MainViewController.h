@@ -37,6 +37,12 @@ public:
     // completed (not after a cancel).
     void visableChange(const store::FileModelPtr& item, std::function<void()> completed = {});
 
+    // The part of locking that concerns the vault: drive vaults whose drive is
+    // gone are closed. The catalogue, with the drive vaults still open and
+    // any work still running, lives on for the next unlock; the controller is
+    // dropped by its owner afterwards.
+    void lockvexoAction();
+
     // The cancel button: asks the running hide or unhide to stop at its next
     // step; the run then ends as cancelled and leaves the item as it was.
     void encryptCancelBtnAction();

@@ -149,6 +149,24 @@ private slots:
         QCOMPARE(progress.last().at(1).toFloat(), 1.0f); // the last report always arrives
     }
 
+    void workRunningAtALockEndsRecordedAndLaterChangesStay() {
+        controller_->visableChange(item_);
+        controller_->lockvexoAction();
+        controller_.reset(); // the unlock screen replaces the controller
+        catalogue_->workers().waitForDone();
+        QTRY_VERIFY(listSaysHidden());
+
+        MainViewController next(*catalogue_); // the next unlock
+        next.setUp();
+        QVERIFY(item_->isEncrtypt);
+        catalogue_->groupDirList.at(1)->name = QStringLiteral("Renamed after unlocking");
+        QVERIFY(catalogue_->SaveGroupList(vault::ListSelector::LocalFiles));
+        const auto groups = store::readGroupList(store::AppGroupDirListPath(),
+                                                 store::ListKind::Local, store::kSystemDevicName);
+        QCOMPARE(groups->at(1)->name, QStringLiteral("Renamed after unlocking"));
+        QVERIFY(groups->at(1)->fileModels.first()->isEncrtypt);
+    }
+
     void theTargetStateShowsAtOnce() {
         controller_->visableChange(item_);
         QVERIFY(item_->isEncrtypt); // before the worker has finished
