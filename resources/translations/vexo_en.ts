@@ -155,5 +155,25 @@
         <source>needTotalSize.Title</source>
         <translation>Not enough free space on the drive: %1 MB are needed.</translation>
     </message>
+    <message>
+        <source>passordMessage</source>
+        <translation>This drive's vault has its own password. Enter it to open the vault.</translation>
+    </message>
+    <message>
+        <source>addFristBtn.string</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>addSecondBtn.string</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>clickPassword</source>
+        <translation>Vault password</translation>
+    </message>
+    <message>
+        <source>passworderror</source>
+        <translation>The password is not correct.</translation>
+    </message>
 </context>
 </TS>

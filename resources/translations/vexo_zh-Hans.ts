@@ -155,5 +155,25 @@
         <source>needTotalSize.Title</source>
         <translation>驱动器空间不足：需要 %1 MB。</translation>
     </message>
+    <message>
+        <source>passordMessage</source>
+        <translation>此驱动器上的保险库有自己的密码。请输入密码以打开保险库。</translation>
+    </message>
+    <message>
+        <source>addFristBtn.string</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>addSecondBtn.string</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>clickPassword</source>
+        <translation>保险库密码</translation>
+    </message>
+    <message>
+        <source>passworderror</source>
+        <translation>密码不正确。</translation>
+    </message>
 </context>
 </TS>

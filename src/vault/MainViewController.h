@@ -12,6 +12,15 @@ namespace vexo::vault {
 
 class Prompt;
 
+}
+
+namespace vexo::platform {
+class VolumeMonitor;
+struct MountedVolume;
+} // namespace vexo::platform
+
+namespace vexo::vault {
+
 // The vault while it is unlocked: the selection, the sort order and every
 // operation on the catalogue. A new controller is made at each unlock and
 // dropped at the lock; the catalogue it works on outlives it.
@@ -36,6 +45,18 @@ public:
     // applied on the main thread, which writes the list file and then calls
     // completed (not after a cancel).
     void visableChange(const store::FileModelPtr& item, std::function<void()> completed = {});
+
+    // Follows drives coming and going: a new drive's first vault folder that
+    // is not open yet is opened; a drive's vaults close when it goes.
+    void addUSBNotification(platform::VolumeMonitor& monitor);
+    void deviceMounted(const platform::MountedVolume& volume);
+    void deviceUnmounted();
+
+    // Opens the drive vault folder at path (volume root / drive / *.vlt),
+    // asking for its password unless it was made here with the current
+    // master password. 0 when it is open or its drive is absent, 1 when the
+    // user cancelled or gave a wrong password.
+    int openDriveVault(const QString& path);
 
     // The part of locking that concerns the vault: drive vaults whose drive is
     // gone are closed. The catalogue, with the drive vaults still open and
@@ -63,6 +84,7 @@ private:
     void loadOrCreateLocalLists();
     void tellListUnreadable();
     bool refuseSwitch(const store::FileModel& item);
+    bool driveVaultPasswordAccepted(const QString& listFile);
 
     VaultCatalogue& catalogue_;
 };

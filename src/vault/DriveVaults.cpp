@@ -1,0 +1,90 @@
+// Removable-drive vaults: opening them, and following drives that come and go.
+
+#include "platform/Digest.h"
+#include "platform/HardwareAddress.h"
+#include "platform/Log.h"
+#include "platform/Settings.h"
+#include "platform/VolumeMonitor.h"
+#include "platform/VolumesRoot.h"
+#include "store/GroupListFile.h"
+#include "store/VaultPaths.h"
+#include "vault/MainViewController.h"
+#include "vault/Prompt.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vexo::vault {
+
+void MainViewController::addUSBNotification(platform::VolumeMonitor& monitor) {
+    connect(&monitor, &platform::VolumeMonitor::volumeMounted, this,
+            &MainViewController::deviceMounted);
+    connect(&monitor, &platform::VolumeMonitor::volumeUnmounted, this,
+            [this] { deviceUnmounted(); });
+}
+
+void MainViewController::deviceMounted(const platform::MountedVolume& volume) {
+    qCInfo(lcVexo, "插入:%s", qUtf8Printable(volume.mountPoint));
+    if (platform::isNtfsVolume(volume))
+        return;
+    const QStringList folders =
+        QDir(volume.mountPoint)
+            .entryList({QStringLiteral("*.vlt")}, QDir::Dirs | QDir::Hidden, QDir::Name);
+    for (const QString& folder : folders) {
+        if (!catalogue_.UPLibrary.contains(volume.name + u'/' + folder)) {
+            openDriveVault(store::joinPath(volume.mountPoint, folder));
+            return; // one vault per drive at a time; the others open from the add chooser
+        }
+    }
+}
+
+void MainViewController::deviceUnmounted() {
+    catalogue_.dropGoneDriveVaults();
+    selectGroupIndex = 1;
+    selectGroupName = store::kSystemDevicName;
+    emit catalogue_.listsChanged(ListSelector::DriveVaults);
+}
+
+bool MainViewController::driveVaultPasswordAccepted(const QString& listFile) {
+    const auto groups = store::readGroupList(listFile, store::ListKind::Drive, QString());
+    if (!groups || groups->isEmpty() || groups->first()->password.isEmpty())
+        return true;
+    const store::GroupModel& header = *groups->first();
+    const QString master = platform::Settings::value(platform::keys::kSOUREPASSWORD);
+    if (header.macAddress == platform::hardwareAddress() &&
+        header.password == platform::MD5_32BitUpper(master))
+        return true;
+    Prompt& prompt = catalogue_.prompt();
+    const auto typed = prompt.askPassword(
+        {QStringLiteral("passordMessage"),
+         {},
+         {QStringLiteral("addFristBtn.string"), QStringLiteral("addSecondBtn.string")},
+         {},
+         QStringLiteral("clickPassword")});
+    if (!typed)
+        return false;
+    if (platform::MD5_32BitUpper(*typed) == header.password)
+        return true;
+    prompt.alert({Prompt::Style::Warning,
+                  QStringLiteral("passworderror"),
+                  {},
+                  {},
+                  {},
+                  {QStringLiteral("addFristBtn.string")}});
+    return false;
+}
+
+int MainViewController::openDriveVault(const QString& path) {
+    const QString drive = platform::volumeNameOf(path);
+    const QString name = QFileInfo(path).fileName();
+    if (drive.isEmpty() || !QFileInfo(platform::volumePath(drive)).isDir()) {
+        emit catalogue_.listsChanged(ListSelector::DriveVaults);
+        return 0;
+    }
+    if (!driveVaultPasswordAccepted(store::AppGroupMoveUPListPath(drive, name)))
+        return 1;
+    catalogue_.moveUpList(drive, drive + u'/' + name);
+    return 0;
+}
+
+} // namespace vexo::vault
