@@ -78,6 +78,21 @@ public:
     // The group whose items the file list shows; null when none is selected.
     store::GroupModelPtr selectedGroup() const;
 
+    // The items the file list shows, in display order, and the search.
+    QList<store::FileModelPtr> selected_ItemList;
+    QList<store::FileModelPtr> searchFiles;
+    QString searchText;
+
+    // Chooses the items to show (a group's own items; for "All files" every
+    // item of the vault; the search results while searching) and sorts them
+    // by sortType and isAscending. A group's own list is sorted in place, so
+    // the next save keeps that order.
+    void chooseItemsShown();
+
+    // Runs the search for text (case-insensitive part of the item's name)
+    // over the selected group's own items, then chooses the items shown.
+    void controlTextDidChange(const QString& text);
+
 private:
     void reopenRememberedDriveVaults();
     void makeVaultFolders();

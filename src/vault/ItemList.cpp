@@ -1,0 +1,86 @@
+// The items the file list shows: choosing, sorting and searching them.
+
+#include "vault/MainViewController.h"
+
+#include <algorithm>
+
+namespace vexo::vault {
+namespace {
+
+using store::FileModelPtr;
+
+// -1, 0 or 1 as a is before, level with or after b in ascending order.
+int compareBy(qint64 sortType, const store::FileModel& a, const store::FileModel& b) {
+    const auto order = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
+    switch (sortType) {
+    case 2:
+        return QString::compare(a.name, b.name, Qt::CaseSensitive);
+    case 3:
+        return QString::compare(a.path, b.path, Qt::CaseSensitive);
+    case 4:
+        return order(a.fileSize, b.fileSize);
+    case 5: // hidden items first
+        return order(!a.isEncrtypt.load(), !b.isEncrtypt.load());
+    case 6:
+        return order(a.createDate, b.createDate);
+    default:
+        return order(a.addDate, b.addDate);
+    }
+}
+
+void sortItems(QList<FileModelPtr>& items, qint64 sortType, bool ascending) {
+    std::stable_sort(items.begin(), items.end(), [&](const FileModelPtr& a, const FileModelPtr& b) {
+        const int order = compareBy(sortType, *a, *b);
+        return ascending ? order < 0 : order > 0;
+    });
+}
+
+void renumber(QList<FileModelPtr>& items) {
+    for (qsizetype i = 0; i < items.size(); ++i)
+        items[i]->fileIndex = i;
+}
+
+} // namespace
+
+void MainViewController::chooseItemsShown() {
+    if (sortType == 0)
+        sortType = 1;
+    if (!searchText.isEmpty()) {
+        sortItems(searchFiles, sortType, isAscending);
+        selected_ItemList = searchFiles;
+        return;
+    }
+    const store::GroupModelPtr group = selectedGroup();
+    const bool wholeVault = selectGroupIndex == 1 && selectGroupName != store::kSystemDevicNoteName;
+    if (wholeVault) {
+        const store::GroupList groups = selectGroupName == store::kSystemDevicName
+                                            ? catalogue_.groupDirList
+                                            : catalogue_.UPLibrary.value(selectGroupName);
+        selected_ItemList.clear();
+        for (const store::GroupModelPtr& each : groups)
+            selected_ItemList += each->fileModels;
+        sortItems(selected_ItemList, sortType, isAscending);
+    } else if (group) {
+        sortItems(group->fileModels, sortType, isAscending);
+        renumber(group->fileModels);
+        selected_ItemList = group->fileModels;
+    } else {
+        selected_ItemList.clear();
+    }
+    if (selectGroup_ItemIndex >= selected_ItemList.size())
+        selectGroup_ItemIndex = 0;
+}
+
+void MainViewController::controlTextDidChange(const QString& text) {
+    searchText = text;
+    searchFiles.clear();
+    if (const store::GroupModelPtr group = selectedGroup(); group && !text.isEmpty()) {
+        for (const FileModelPtr& item : group->fileModels) {
+            if (item->name.toLower().contains(text.toLower()))
+                searchFiles.append(item);
+        }
+    }
+    chooseItemsShown();
+}
+
+} // namespace vexo::vault
