@@ -175,5 +175,9 @@
         <source>passworderror</source>
         <translation>The password is not correct.</translation>
     </message>
+    <message>
+        <source>group_Item4</source>
+        <translation>New Group</translation>
+    </message>
 </context>
 </TS>

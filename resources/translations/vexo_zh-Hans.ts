@@ -175,5 +175,9 @@
         <source>passworderror</source>
         <translation>密码不正确。</translation>
     </message>
+    <message>
+        <source>group_Item4</source>
+        <translation>新建分组</translation>
+    </message>
 </context>
 </TS>

@@ -58,6 +58,18 @@ public:
     // user cancelled or gave a wrong password.
     int openDriveVault(const QString& path);
 
+    // Groups of a section ("systemDevicName", a drive-vault key or
+    // "systemDevicNoteName"). A new group goes just above the add row, named
+    // by "group_Item4", selected and in name editing; file groups are saved at
+    // once, note groups when their name is set. Null when the section is a
+    // drive vault whose drive is gone.
+    store::GroupModelPtr createGroup(const QString& section);
+    void renameGroup(const store::GroupModelPtr& group, const QString& name);
+    // Deletes the group at index; its items move to the end of the section's
+    // "all" group (a note group's notes go with it; their packages stay on
+    // disk). The header, the "all" group and the add row cannot be deleted.
+    bool deleteGroup(const QString& section, qint64 index);
+
     // The part of locking that concerns the vault: drive vaults whose drive is
     // gone are closed. The catalogue, with the drive vaults still open and
     // any work still running, lives on for the next unlock; the controller is
@@ -100,6 +112,8 @@ private:
     void tellListUnreadable();
     bool refuseSwitch(const store::FileModel& item);
     bool driveVaultPasswordAccepted(const QString& listFile);
+    store::GroupList* sectionList(const QString& section);
+    void saveSection(const QString& section);
 
     VaultCatalogue& catalogue_;
 };
