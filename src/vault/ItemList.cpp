@@ -1,5 +1,6 @@
 // The items the file list shows: choosing, sorting and searching them.
 
+#include "platform/Log.h"
 #include "vault/MainViewController.h"
 
 #include <algorithm>
@@ -69,6 +70,35 @@ void MainViewController::chooseItemsShown() {
     }
     if (selectGroup_ItemIndex >= selected_ItemList.size())
         selectGroup_ItemIndex = 0;
+    if (const store::FileModelPtr item = selectedItem())
+        doFileType = item->isEncrtypt ? 3 : 2;
+}
+
+store::FileModelPtr MainViewController::selectedItem() const {
+    if (selectGroup_ItemIndex < 0 || selectGroup_ItemIndex >= selected_ItemList.size())
+        return nullptr;
+    return selected_ItemList.at(selectGroup_ItemIndex);
+}
+
+void MainViewController::hideItemAction() {
+    qCInfo(lcVexo, "隐藏选中文件");
+    doFileType = 3;
+    if (const store::FileModelPtr item = selectedItem(); item && !item->isEncrtypt)
+        visableChange(item);
+}
+
+void MainViewController::unHideItemAction() {
+    qCInfo(lcVexo, "显示选中文件");
+    doFileType = 2;
+    if (const store::FileModelPtr item = selectedItem(); item && item->isEncrtypt)
+        visableChange(item);
+}
+
+void MainViewController::fileTypeButtonAction() {
+    if (doFileType == 2)
+        hideItemAction();
+    else if (doFileType == 3)
+        unHideItemAction();
 }
 
 void MainViewController::controlTextDidChange(const QString& text) {

@@ -90,6 +90,22 @@ public:
     // The group whose items the file list shows; null when none is selected.
     store::GroupModelPtr selectedGroup() const;
 
+    // What the file list's left bottom button does next: 2 hide the selected
+    // item, 3 unhide it (1 and 4 only name the button). Its title is the key
+    // "file_Item<doFileType>".
+    qint64 doFileType = 2;
+
+    // The selected item of the file list; null when the list is empty.
+    store::FileModelPtr selectedItem() const;
+
+    // The menu's hide and unhide commands: switch the selected item when it
+    // is in the other state.
+    void hideItemAction();
+    void unHideItemAction();
+
+    // The left bottom button: performs doFileType on the selected item.
+    void fileTypeButtonAction();
+
     // The items the file list shows, in display order, and the search.
     QList<store::FileModelPtr> selected_ItemList;
     QList<store::FileModelPtr> searchFiles;

@@ -156,6 +156,7 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
         }
     }
     item->isEncrtypt = hiding; // the target state, shown at once
+    doFileType = hiding ? 3 : 2;
     emit catalogue_.itemChanged(item);
     emit catalogue_.progressStateChanged(
         platform::localizedStringForKey(QStringLiteral("process.text")), true);

@@ -167,6 +167,28 @@ private slots:
         QVERIFY(groups->at(1)->fileModels.first()->isEncrtypt);
     }
 
+    void theMenuCommandsSwitchOnlyAnItemInTheOtherState() {
+        controller_->chooseItemsShown();
+        QCOMPARE(controller_->selectedItem(), item_);
+        QCOMPARE(controller_->doFileType, 2);
+        controller_->unHideItemAction(); // already visible: nothing to do
+        catalogue_->workers().waitForDone();
+        QCoreApplication::processEvents();
+        QVERIFY(!item_->isEncrtypt);
+        QCOMPARE(controller_->doFileType, 2);
+
+        controller_->fileTypeButtonAction(); // the bottom button hides it
+        QCOMPARE(controller_->doFileType, 3);
+        catalogue_->workers().waitForDone();
+        QTRY_VERIFY(!QFileInfo::exists(item_->path));
+        controller_->hideItemAction(); // already hidden: nothing to do
+        QVERIFY(item_->isEncrtypt);
+        controller_->fileTypeButtonAction(); // and unhides it
+        catalogue_->workers().waitForDone();
+        QTRY_COMPARE(test::readFile(item_->path), content_);
+        QTRY_VERIFY(!item_->isEncrtypt);
+    }
+
     void theTargetStateShowsAtOnce() {
         controller_->visableChange(item_);
         QVERIFY(item_->isEncrtypt); // before the worker has finished
