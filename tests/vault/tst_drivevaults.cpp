@@ -1,4 +1,4 @@
-#include "ScriptedPrompt.h"
+#include "TestVault.h"
 #include "platform/Digest.h"
 #include "platform/Settings.h"
 #include "platform/VolumeMonitor.h"
@@ -20,16 +20,13 @@ class DriveVaultsTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        test::clearSettings();
         drive_ = QStringLiteral("USB%1").arg(++count_);
-        platform::Settings::setValue(platform::keys::kRootDirKey,
-                                     test::scratchRoot() + QStringLiteral("/v%1.vlt").arg(count_));
-        platform::Settings::setValue(platform::keys::kSOUREPASSWORD, QStringLiteral("master"));
         QDir().mkpath(platform::volumePath(drive_));
-        prompt_ = std::make_unique<test::ScriptedPrompt>();
-        catalogue_ = std::make_unique<VaultCatalogue>(*prompt_);
-        controller_ = std::make_unique<MainViewController>(*catalogue_);
-        controller_->setUp();
+        vault_ = std::make_unique<test::TestVault>(test::scratchRoot() +
+                                                   QStringLiteral("/v%1.vlt").arg(count_));
+        prompt_ = &vault_->prompt;
+        catalogue_ = &vault_->catalogue;
+        controller_ = &vault_->controller;
     }
 
     void aVaultMadeHereOpensWithoutAsking() {
@@ -159,9 +156,10 @@ private:
 
     int count_ = 0;
     QString drive_;
-    std::unique_ptr<test::ScriptedPrompt> prompt_;
-    std::unique_ptr<VaultCatalogue> catalogue_;
-    std::unique_ptr<MainViewController> controller_;
+    std::unique_ptr<test::TestVault> vault_;
+    test::ScriptedPrompt* prompt_ = nullptr;
+    VaultCatalogue* catalogue_ = nullptr;
+    MainViewController* controller_ = nullptr;
 };
 
 VEXO_TEST_MAIN(DriveVaultsTest)

@@ -1,4 +1,4 @@
-#include "ScriptedPrompt.h"
+#include "TestVault.h"
 #include "platform/Settings.h"
 #include "store/GroupFolderName.h"
 #include "support/TestEnvironment.h"
@@ -42,14 +42,10 @@ class ItemListTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        test::clearSettings();
-        platform::Settings::setValue(platform::keys::kRootDirKey,
-                                     test::scratchRoot() +
-                                         QStringLiteral("/v%1.vlt").arg(++count_));
-        prompt_ = std::make_unique<test::ScriptedPrompt>();
-        catalogue_ = std::make_unique<VaultCatalogue>(*prompt_);
-        controller_ = std::make_unique<MainViewController>(*catalogue_);
-        controller_->setUp();
+        vault_ = std::make_unique<test::TestVault>(test::scratchRoot() +
+                                                   QStringLiteral("/v%1.vlt").arg(++count_));
+        catalogue_ = &vault_->catalogue;
+        controller_ = &vault_->controller;
         auto photos = std::make_shared<store::GroupModel>();
         photos->name = QStringLiteral("Photos");
         photos->groupName = store::kSystemDevicName;
@@ -123,9 +119,9 @@ private slots:
 
 private:
     int count_ = 0;
-    std::unique_ptr<test::ScriptedPrompt> prompt_;
-    std::unique_ptr<VaultCatalogue> catalogue_;
-    std::unique_ptr<MainViewController> controller_;
+    std::unique_ptr<test::TestVault> vault_;
+    VaultCatalogue* catalogue_ = nullptr;
+    MainViewController* controller_ = nullptr;
 };
 
 VEXO_TEST_MAIN(ItemListTest)
