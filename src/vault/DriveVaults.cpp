@@ -87,4 +87,14 @@ int MainViewController::openDriveVault(const QString& path) {
     return 0;
 }
 
+bool MainViewController::changeDriveVaultPassword(const QString& key, const QString& newPassword) {
+    const auto it = catalogue_.UPLibrary.find(key);
+    if (it == catalogue_.UPLibrary.end() || newPassword.isEmpty())
+        return false;
+    const QString digest = platform::MD5_32BitUpper(newPassword);
+    for (const store::GroupModelPtr& group : it.value())
+        group->password = digest;
+    return catalogue_.saveUpListForName(key, digest);
+}
+
 } // namespace vexo::vault

@@ -70,6 +70,11 @@ public:
     // disk). The header, the "all" group and the add row cannot be deleted.
     bool deleteGroup(const QString& section, qint64 index);
 
+    // Gives the drive vault key a new password: its digest goes on every row
+    // of the vault, in memory and in the drive's list file, so later saves
+    // keep it. False when the list file could not be written.
+    bool changeDriveVaultPassword(const QString& key, const QString& newPassword);
+
     // The part of locking that concerns the vault: drive vaults whose drive is
     // gone are closed. The catalogue, with the drive vaults still open and
     // any work still running, lives on for the next unlock; the controller is

@@ -83,6 +83,32 @@ private slots:
         QVERIFY(prompt_->passwordRequests.isEmpty());
     }
 
+    void aNewPasswordIsAskedForOnAnotherComputerAndSurvivesLaterSaves() {
+        makeVault(QStringLiteral("Vault.vlt"));
+        QCOMPARE(controller_->openDriveVault(vaultPath(QStringLiteral("Vault.vlt"))), 0);
+        QVERIFY(controller_->changeDriveVaultPassword(key(QStringLiteral("Vault.vlt")),
+                                                      QStringLiteral("drive secret")));
+        QVERIFY(catalogue_->SaveGroupList(vault::ListSelector::DriveVaults,
+                                          key(QStringLiteral("Vault.vlt"))));
+        const auto saved =
+            store::readGroupList(listOf(QStringLiteral("Vault.vlt")), store::ListKind::Drive,
+                                 key(QStringLiteral("Vault.vlt")));
+        for (const auto& group : *saved)
+            QCOMPARE(group->password, platform::MD5_32BitUpper(QStringLiteral("drive secret")));
+
+        catalogue_->UPLibrary.clear();
+        qputenv("VEXO_MAC_ADDRESS", "02:00:00:00:00:09");                   // another computer
+        prompt_->passwordAnswers << std::optional(QStringLiteral("master")) // the old one
+                                 << std::optional(QStringLiteral("drive secret"));
+        prompt_->alertAnswers << 0;
+        const int withOld = controller_->openDriveVault(vaultPath(QStringLiteral("Vault.vlt")));
+        const int withNew = controller_->openDriveVault(vaultPath(QStringLiteral("Vault.vlt")));
+        qputenv("VEXO_MAC_ADDRESS", test::kTestMacAddress.toLatin1());
+        QCOMPARE(withOld, 1);
+        QCOMPARE(withNew, 0);
+        QVERIFY(catalogue_->UPLibrary.contains(key(QStringLiteral("Vault.vlt"))));
+    }
+
     void itemsFollowTheDriveToItsNewName() {
         auto groups = makeVault(QStringLiteral("Vault.vlt"));
         auto item = std::make_shared<store::FileModel>();
