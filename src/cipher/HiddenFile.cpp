@@ -67,13 +67,24 @@ QString storedPathOf(const store::FileModel& item, const QString& itemPath) {
     return storedPathBelow(store::itemStorePath(item), item, itemPath);
 }
 
+namespace {
+
+// The item's store for a one-file operation; empty, with the item's run
+// marked failed, when the item or itemPath has no safe place in the vault.
+std::optional<QString> storeForOneFile(store::FileModel& item, const QString& itemPath) {
+    auto itemStore = checkedStore(item, itemPath);
+    if (!itemStore)
+        item.isCancel = true;
+    return itemStore;
+}
+
+} // namespace
+
 void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
            const ProgressCallback& progressBlock) {
-    const auto itemStore = checkedStore(*item, itemPath);
-    if (!itemStore) {
-        item->isCancel = true;
+    const auto itemStore = storeForOneFile(*item, itemPath);
+    if (!itemStore)
         return;
-    }
     if (isDir) {
         createDir(*item, itemPath);
         return;
@@ -86,11 +97,9 @@ void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
 
 void jiemi(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
            const ProgressCallback& progressBlock) {
-    const auto itemStore = checkedStore(*item, itemPath);
-    if (!itemStore) {
-        item->isCancel = true;
+    const auto itemStore = storeForOneFile(*item, itemPath);
+    if (!itemStore)
         return;
-    }
     if (isDir) {
         createDeDir(*item, itemPath);
         return;
