@@ -179,5 +179,85 @@
         <source>group_Item4</source>
         <translation>New Group</translation>
     </message>
+    <message>
+        <source>VAULTName.string</source>
+        <translation>%1 VAULT</translation>
+    </message>
+    <message>
+        <source>removeitemformlistmessage.text</source>
+        <translation>Remove this item from the list?</translation>
+    </message>
+    <message>
+        <source>removeitemformlistinfomation.text</source>
+        <translation>The item is hidden. It is unhidden and put back at its place first; then it leaves the list. The file itself is kept.</translation>
+    </message>
+    <message>
+        <source>PasswordSucOk.StringValue</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel.StringValue</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>addRefused.title</source>
+        <translation>Some items were not added</translation>
+    </message>
+    <message>
+        <source>moreFailures.text</source>
+        <translation>…and %1 more</translation>
+    </message>
+    <message>
+        <source>CreateFolderErrorTitle</source>
+        <translation>The vault folder cannot be used</translation>
+    </message>
+    <message>
+        <source>CreateFolderErrorMessage</source>
+        <translation>The vault folder is missing or lies on a drive whose file system Vexo cannot write to (NTFS).</translation>
+    </message>
+    <message>
+        <source>NTFErrorTitle</source>
+        <translation>NTFS drives are not supported</translation>
+    </message>
+    <message>
+        <source>NTFErrorMessage</source>
+        <translation>Vexo cannot keep a vault on an NTFS drive. Use a drive formatted as exFAT, FAT32 or a Linux file system.</translation>
+    </message>
+    <message>
+        <source>addMessage.string</source>
+        <translation>The drive “%1” has no vault yet. Create one to hide these items on the drive?</translation>
+    </message>
+    <message>
+        <source>addMessage1.string</source>
+        <translation>The drive “%1” already has a vault folder that is not open. Create a new vault or select an existing one?</translation>
+    </message>
+    <message>
+        <source>addInfomation.string</source>
+        <translation>Items on a removable drive are kept in a vault on that same drive, so the drive can move between computers.</translation>
+    </message>
+    <message>
+        <source>Newlybuild.string</source>
+        <translation>Create New</translation>
+    </message>
+    <message>
+        <source>Selectexisting.string</source>
+        <translation>Select Existing</translation>
+    </message>
+    <message>
+        <source>selectsecurityMessage</source>
+        <translation>Select the vault folder (.vlt) on the drive</translation>
+    </message>
+    <message>
+        <source>createFolderMessage</source>
+        <translation>Name the new vault</translation>
+    </message>
+    <message>
+        <source>clickvaultName</source>
+        <translation>Vault name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

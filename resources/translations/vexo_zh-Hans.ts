@@ -179,5 +179,85 @@
         <source>group_Item4</source>
         <translation>新建分组</translation>
     </message>
+    <message>
+        <source>VAULTName.string</source>
+        <translation>%1 保险库</translation>
+    </message>
+    <message>
+        <source>removeitemformlistmessage.text</source>
+        <translation>要从列表中移除此项目吗？</translation>
+    </message>
+    <message>
+        <source>removeitemformlistinfomation.text</source>
+        <translation>此项目已隐藏。它会先被取消隐藏并放回原位置，然后从列表中移除。文件本身会保留。</translation>
+    </message>
+    <message>
+        <source>PasswordSucOk.StringValue</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Cancel.StringValue</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>addRefused.title</source>
+        <translation>部分项目未添加</translation>
+    </message>
+    <message>
+        <source>moreFailures.text</source>
+        <translation>……另有 %1 项</translation>
+    </message>
+    <message>
+        <source>CreateFolderErrorTitle</source>
+        <translation>无法使用保险库文件夹</translation>
+    </message>
+    <message>
+        <source>CreateFolderErrorMessage</source>
+        <translation>保险库文件夹不存在，或位于 Vexo 无法写入的文件系统（NTFS）上。</translation>
+    </message>
+    <message>
+        <source>NTFErrorTitle</source>
+        <translation>不支持 NTFS 磁盘</translation>
+    </message>
+    <message>
+        <source>NTFErrorMessage</source>
+        <translation>Vexo 无法在 NTFS 磁盘上保存保险库。请使用 exFAT、FAT32 或 Linux 文件系统格式的磁盘。</translation>
+    </message>
+    <message>
+        <source>addMessage.string</source>
+        <translation>磁盘“%1”上还没有保险库。要创建一个以便在该磁盘上隐藏这些项目吗？</translation>
+    </message>
+    <message>
+        <source>addMessage1.string</source>
+        <translation>磁盘“%1”上已有一个未打开的保险库文件夹。要新建保险库还是选择已有的保险库？</translation>
+    </message>
+    <message>
+        <source>addInfomation.string</source>
+        <translation>可移动磁盘上的项目保存在同一磁盘上的保险库中，因此磁盘可以在不同电脑之间使用。</translation>
+    </message>
+    <message>
+        <source>Newlybuild.string</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Selectexisting.string</source>
+        <translation>选择已有</translation>
+    </message>
+    <message>
+        <source>selectsecurityMessage</source>
+        <translation>选择磁盘上的保险库文件夹（.vlt）</translation>
+    </message>
+    <message>
+        <source>createFolderMessage</source>
+        <translation>为新保险库命名</translation>
+    </message>
+    <message>
+        <source>clickvaultName</source>
+        <translation>保险库名称</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
 </context>
 </TS>

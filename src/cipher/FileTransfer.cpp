@@ -85,12 +85,27 @@ CopyResult copyBody(const ChunkSource& body, const ChunkTarget& target, const Ch
     return cipherChunks(body, target, cipher, hooks);
 }
 
+// Where the file at itemPath inside the item is stored during this hide.
+QString storedPathDuring(const HideSetup& setup, const store::FileModel& item,
+                         const QString& itemPath) {
+    if (setup.storedTop.isEmpty())
+        return storedPathBelow(setup.itemStore, item, itemPath);
+    return store::joinPath(setup.storedTop, AESPath(itemPath));
+}
+
+// The item's own entry must be whole on disk before its name appears: the
+// name alone tells, after a crash, that the entry is complete.
+bool closeFinishedFile(TemporaryFile& file, bool isItemsOwnEntry, QString* error) {
+    return (!isItemsOwnEntry || flushWrittenFile(file.fd.get(), file.path, error)) &&
+           closeWrittenFile(file.fd, file.path, error);
+}
+
 CopyResult storeFile(const FileModelPtr& item, HideSetup& setup, const QString& itemPath,
                      const ProgressCallback& progressBlock) {
     const store::FileModel& model = *item;
     const QString source = store::joinPath(model.path, itemPath);
     qCInfo(lcVexo, "加密Path：%s", qUtf8Printable(source));
-    const QString out = storedPathBelow(setup.itemStore, model, itemPath);
+    const QString out = storedPathDuring(setup, model, itemPath);
     const QString folder = parentFolderOf(out);
     if (!setup.preparedFolders.contains(folder)) {
         if (!platform::makePrivatePath(folder))
@@ -138,7 +153,7 @@ CopyResult storeFile(const FileModelPtr& item, HideSetup& setup, const QString& 
 
     if (!writeFully(target.fd, target.path, envelope.footer.constData(), envelope.footer.size(),
                     &error) ||
-        !closeWrittenFile(output->fd, output->path, &error))
+        !closeFinishedFile(*output, itemPath.isEmpty(), &error))
         return failed(error);
     qCDebug(lcVexo, "关闭文件写入句柄");
     if (::rename(QFile::encodeName(output->path).constData(), QFile::encodeName(out).constData()) !=
@@ -151,12 +166,12 @@ CopyResult storeFile(const FileModelPtr& item, HideSetup& setup, const QString& 
 }
 
 CopyResult restoreFile(const FileModelPtr& item, const QString& itemStore,
-                       const QString& storedItemPath, const ProgressCallback& progressBlock,
-                       RestoreJournal& journal) {
+                       const QString& storedItemPath, const QString& placeRoot,
+                       const ProgressCallback& progressBlock, RestoreJournal& journal) {
     const store::FileModel& model = *item;
     const QString storedTop = storedPathBelow(itemStore, model, QString());
     const QString source = store::joinPath(storedTop, storedItemPath);
-    const QString dest = store::joinPath(model.path, AESPath(storedItemPath));
+    const QString dest = store::joinPath(placeRoot, AESPath(storedItemPath));
     QString error;
     if (!journal.makeFolders(parentFolderOf(dest), &error))
         return failed(error);
@@ -194,7 +209,7 @@ CopyResult restoreFile(const FileModelPtr& item, const QString& itemStore,
                  wholeFile ? &bodyKey : nullptr, AesStream::Direction::Decrypt);
     if (copied.status != CopyStatus::Copied)
         return copied;
-    if (!closeWrittenFile(output->fd, output->path, &error) ||
+    if (!closeFinishedFile(*output, storedItemPath.isEmpty(), &error) ||
         !moveIntoFreePlace(output->path, dest, &error))
         return failed(error);
     guard.release();
@@ -218,7 +233,7 @@ std::optional<HideSetup> hideSetupFor(const store::FileModel& item, const QStrin
         const QString keyText = getEncrtyptPassword();
         auto envelope = envelopeFor(keyText);
         if (envelope && envelope->header.size() <= kLongestHeader)
-            return HideSetup{itemStore, *realStore, keyText, std::move(*envelope), {}};
+            return HideSetup{itemStore, *realStore, keyText, std::move(*envelope), {}, {}};
         *error = envelope ? QStringLiteral("the master password is too long to be stored")
                           : QStringLiteral("the cipher failed");
     }
@@ -236,7 +251,14 @@ CopyResult hideOneFile(const FileModelPtr& item, HideSetup& setup, const QString
 CopyResult restoreOneFile(const FileModelPtr& item, const QString& itemStore,
                           const QString& storedItemPath, const ProgressCallback& progressBlock,
                           RestoreJournal& journal) {
-    const CopyResult result = restoreFile(item, itemStore, storedItemPath, progressBlock, journal);
+    return restoreOneFileBelow(item, itemStore, storedItemPath, item->path, progressBlock, journal);
+}
+
+CopyResult restoreOneFileBelow(const FileModelPtr& item, const QString& itemStore,
+                               const QString& storedItemPath, const QString& placeRoot,
+                               const ProgressCallback& progressBlock, RestoreJournal& journal) {
+    const CopyResult result =
+        restoreFile(item, itemStore, storedItemPath, placeRoot, progressBlock, journal);
     logFailure(result);
     return result;
 }

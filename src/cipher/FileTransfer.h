@@ -16,7 +16,9 @@ namespace vexo::cipher {
 // progressBlock(0, currentEncryptSize); the user's cancel or the item's
 // isCancel stops a step between chunks. A step writes under a temporary name
 // and moves the file into place only when it is whole, so it leaves no partial
-// file behind. The caller has checked the item's store (checkedItemStore).
+// file behind; a file that is the item's own stored or restored entry is
+// flushed to disk before it gets its name. The caller has checked the item's
+// store (checkedItemStore).
 
 // What every file of one hide shares: the item's store (as named and with
 // links resolved) and the key text of the moment with the header and footer
@@ -29,6 +31,9 @@ struct HideSetup {
     // Store folders already made and found inside the store; a folder item
     // holds many files per folder, and each check costs a walk over links.
     QSet<QString> preparedFolders;
+    // Where the item's stored top folder is being built under a temporary
+    // name; empty when files go straight to their final places.
+    QString storedTop;
 };
 
 // Makes the item's store and takes the key text of the moment, once for a
@@ -49,5 +54,9 @@ CopyResult hideOneFile(const store::FileModelPtr& item, HideSetup& setup, const 
 CopyResult restoreOneFile(const store::FileModelPtr& item, const QString& itemStore,
                           const QString& storedItemPath, const ProgressCallback& progressBlock,
                           RestoreJournal& journal);
+// The same below placeRoot, a folder that stands in for the item's path.
+CopyResult restoreOneFileBelow(const store::FileModelPtr& item, const QString& itemStore,
+                               const QString& storedItemPath, const QString& placeRoot,
+                               const ProgressCallback& progressBlock, RestoreJournal& journal);
 
 } // namespace vexo::cipher

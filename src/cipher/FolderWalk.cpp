@@ -25,19 +25,31 @@ using store::FileModelPtr;
 
 // One hide or unhide run over an item.
 struct Walk {
+    Walk(FileModelPtr walkedItem, ProgressCallback progress)
+        : item(std::move(walkedItem)), progressBlock(std::move(progress)), placeRoot(item->path) {}
+
     FileModelPtr item;
     ProgressCallback progressBlock;
     QString itemStore;
     std::optional<HideSetup> hideSetup; // the key text of a hide, taken once
     QString failure;                    // the first failure's reason
+    bool storeMadeByRun = false;        // a hide found no item store and made it
+    QString builtTop;                   // a hide's own stored top folder, wherever it is now
     RestoreJournal journal;             // what an unhide has written so far
+    QString placeRoot;                  // where an unhide writes what belongs at the item's path
+    QString restoredTree;               // an unhide's own restored folder, wherever it is now
 };
 
 // A failure ends the run: the item's isCancel stops every level of the walk.
+// The reason names the item's place, not the temporary folder it is restored
+// in, which the user never sees.
 void recordFailure(Walk& walk, const QString& reason) {
     walk.item->isCancel = true;
-    if (walk.failure.isEmpty())
-        walk.failure = reason;
+    if (!walk.failure.isEmpty())
+        return;
+    walk.failure = reason;
+    if (walk.placeRoot != walk.item->path)
+        walk.failure.replace(walk.placeRoot + u'/', walk.item->path + u'/');
 }
 
 // The per-file steps log their own failures.
@@ -160,31 +172,87 @@ void restoreFolder(Walk& walk, const QString& storedTop, const QString& storedPa
             continue;
         }
         ++ordinal;
-        noteOutcome(walk, restoreOneFile(walk.item, walk.itemStore, childPath,
-                                         reportingAs(walk, ordinal), walk.journal));
+        noteOutcome(walk, restoreOneFileBelow(walk.item, walk.itemStore, childPath, walk.placeRoot,
+                                              reportingAs(walk, ordinal), walk.journal));
     }
 }
 
-// A hide stands only when every stored file is on disk; otherwise the whole
-// item store goes and the item stays as it is.
-WalkResult finishHide(Walk& walk) {
-    if (!runStopped(*walk.item)) {
-        if (platform::syncFileSystemOf(walk.itemStore))
-            return {};
-        fail(walk, walk.itemStore + QStringLiteral(": could not be flushed to disk"));
+bool flushed(Walk& walk, const QString& path) {
+    if (platform::syncFileSystemOf(path))
+        return true;
+    fail(walk, path + QStringLiteral(": could not be flushed to disk"));
+    return false;
+}
+
+// Makes a rename into folder last; the files themselves are flushed already.
+bool renameFlushed(Walk& walk, const QString& folder) {
+    QString error;
+    if (flushFolder(folder, &error))
+        return true;
+    fail(walk, error);
+    return false;
+}
+
+QString placeTakenReason(const QString& place) {
+    return place + QStringLiteral(": something else already exists here; move it away to show "
+                                  "the item");
+}
+
+// A stored top folder built under a temporary name takes its final name once
+// every file in it is on disk, so that name stands for a complete store.
+bool storedTopInPlace(Walk& walk) {
+    if (!flushed(walk, walk.itemStore))
+        return false;
+    if (walk.builtTop.isEmpty())
+        return true;
+    const QString finalTop = storedPathBelow(walk.itemStore, *walk.item, QString());
+    QString error;
+    if (!moveIntoFreePlace(walk.builtTop, finalTop, &error)) {
+        fail(walk, error);
+        return false;
     }
-    removeFile(walk.itemStore);
+    walk.builtTop = finalTop;
+    return renameFlushed(walk, walk.itemStore);
+}
+
+// A hide stands only when every stored file is on disk; otherwise what the
+// run made goes (the whole item store when the run made it) and the item
+// stays as it is.
+WalkResult finishHide(Walk& walk) {
+    if (!runStopped(*walk.item) && storedTopInPlace(walk))
+        return {};
+    if (walk.storeMadeByRun)
+        removeFile(walk.itemStore);
+    else if (!walk.builtTop.isEmpty())
+        removeFile(walk.builtTop);
     return resultOf(walk);
+}
+
+// A folder restored beside the item's place moves into it in one step, once
+// every file in it is on disk; something that appeared there meanwhile stays
+// and fails the run.
+bool restoredItemInPlace(Walk& walk) {
+    const QString place = walk.item->path;
+    if (!flushed(walk, walk.placeRoot))
+        return false;
+    if (walk.placeRoot == place)
+        return true;
+    QString error;
+    if (!moveIntoFreePlace(walk.placeRoot, place, &error)) {
+        fail(walk, somethingExistsAt(place) ? placeTakenReason(place) : error);
+        return false;
+    }
+    walk.restoredTree = place;
+    return renameFlushed(walk, parentFolderOf(place));
 }
 
 // An unhide stands only when every restored file is on disk; otherwise
 // exactly what it wrote goes, and the item store is never touched.
 WalkResult finishRestore(Walk& walk) {
-    if (!runStopped(*walk.item)) {
-        if (platform::syncFileSystemOf(walk.item->path))
-            return {};
-        fail(walk, walk.item->path + QStringLiteral(": could not be flushed to disk"));
-    }
+    if (!runStopped(*walk.item) && restoredItemInPlace(walk))
+        return {};
+    if (!walk.restoredTree.isEmpty())
+        removeFile(walk.restoredTree);
     walk.journal.rollBack();
     return resultOf(walk);
 }
@@ -216,13 +284,53 @@ bool sourceIsThere(Walk& walk, const QString& itemPath) {
     return false;
 }
 
+// A whole folder item is stored under a temporary name first; a stored top
+// entry already under the final name is a stored copy the run must not mix
+// its files into.
+bool storedTopIsFree(Walk& walk, const QString& itemPath) {
+    const QString storedTop = storedPathBelow(walk.itemStore, *walk.item, QString());
+    if (!itemPath.isEmpty() || !isDirectory(walk.item->path) || !somethingExistsAt(storedTop))
+        return true;
+    fail(walk, walk.item->path + QStringLiteral(": the vault already holds a stored copy of it (") +
+                   storedTop + u')');
+    return false;
+}
+
 // hideSetupFor logs its own failure.
 bool hideSetUp(Walk& walk) {
+    walk.storeMadeByRun = !somethingExistsAt(walk.itemStore);
     QString error;
     walk.hideSetup = hideSetupFor(*walk.item, walk.itemStore, &error);
     if (!walk.hideSetup)
         recordFailure(walk, walk.item->path + QStringLiteral(": ") + error);
     return walk.hideSetup.has_value();
+}
+
+void hideWholeFolder(Walk& walk, qint64 ordinal) {
+    const QString storedName = AESPath(itemLeafName(*walk.item));
+    QString error;
+    const auto staged = createTemporaryFolder(walk.itemStore, storedName, S_IRWXU, &error);
+    if (!staged) {
+        fail(walk, error);
+        return;
+    }
+    walk.builtTop = walk.hideSetup->storedTop = *staged;
+    hideFolder(walk, QString(), ordinal);
+}
+
+// A whole folder item is restored into a temporary folder beside its place.
+void restoreWholeFolder(Walk& walk, const QString& storedTop, qint64 ordinal) {
+    const QString parent = parentFolderOf(walk.item->path);
+    QString error;
+    std::optional<QString> staged;
+    if (walk.journal.makeFolders(parent, &error))
+        staged = createTemporaryFolder(parent, itemLeafName(*walk.item), 0777, &error);
+    if (!staged) {
+        fail(walk, error);
+        return;
+    }
+    walk.placeRoot = walk.restoredTree = *staged;
+    restoreFolder(walk, storedTop, QString(), ordinal);
 }
 
 void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
@@ -235,6 +343,8 @@ void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
     else if (!isDirectory(storedTop))
         noteOutcome(walk, restoreOneFile(walk.item, walk.itemStore, QString(),
                                          reportingAs(walk, currentIndex + 1), walk.journal));
+    else if (itemPath.isEmpty())
+        restoreWholeFolder(walk, storedTop, currentIndex);
     else if (walk.journal.makeFolders(store::joinPath(item.path, AESPath(itemPath)), &error))
         restoreFolder(walk, storedTop, itemPath, currentIndex);
     else
@@ -247,12 +357,14 @@ WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPa
                                  [[maybe_unused]] qint64 fileSize, qint64 currentIndex,
                                  const ProgressCallback& progressBlock) {
     store::HelpClass::sharedInstance().setEditModel(item);
-    Walk walk{item, progressBlock, {}, {}, {}, {}};
+    Walk walk(item, progressBlock);
     if (!startWalk(walk, itemPath) || !sourceIsThere(walk, itemPath) || !enoughRoomOnDrive(walk) ||
-        !hideSetUp(walk))
+        !storedTopIsFree(walk, itemPath) || !hideSetUp(walk))
         return resultOf(walk);
 
-    if (isDirectory(item->path)) {
+    if (isDirectory(item->path) && itemPath.isEmpty()) {
+        hideWholeFolder(walk, currentIndex);
+    } else if (isDirectory(item->path)) {
         const QString storedFolder = storedPathBelow(walk.itemStore, *item, itemPath);
         if (platform::makePrivatePath(storedFolder))
             hideFolder(walk, itemPath, currentIndex);
@@ -275,14 +387,12 @@ WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPa
 WalkResult DeCodeAESAtFilemodel(const FileModelPtr& item, const QString& itemPath,
                                 qint64 currentIndex, const ProgressCallback& progressBlock) {
     store::HelpClass::sharedInstance().setEditModel(item);
-    Walk walk{item, progressBlock, {}, {}, {}, {}};
+    Walk walk(item, progressBlock);
     if (!startWalk(walk, itemPath))
         return resultOf(walk);
     // Never write over or into anything that is already at the item's place.
     if (itemPath.isEmpty() && somethingExistsAt(item->path)) {
-        fail(walk,
-             item->path + QStringLiteral(": something else already exists here; move it away to "
-                                         "show the item"));
+        fail(walk, placeTakenReason(item->path));
         return resultOf(walk);
     }
     restoreItem(walk, itemPath, currentIndex);

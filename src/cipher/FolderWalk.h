@@ -10,8 +10,12 @@ namespace vexo::cipher {
 // Hides a whole item, file by file, into its item store, reporting each file's
 // ordinal (counted on from currentIndex) with the item's bytes so far.
 // Before the call the flow clears the shared isEditCancel and the item's
-// isCancel. On success every stored file is on disk (synced); a cancelled or
-// failed walk removes the item store and leaves the item untouched.
+// isCancel. The item's stored top entry appears under its final name only
+// when it is complete: a folder item (itemPath empty) is built in a
+// temporary folder in the store and renamed once every file is on disk, and
+// fails when that name is taken already. On success every stored file is on
+// disk (synced); a cancelled or failed walk removes what it made (the item
+// store when it made it) and leaves the item untouched.
 WalkResult EncryptAESAtFilemodel(const store::FileModelPtr& item, const QString& itemPath,
                                  qint64 fileSize, qint64 currentIndex,
                                  const ProgressCallback& progressBlock);
@@ -20,9 +24,11 @@ WalkResult EncryptAESAtFilemodel(const store::FileModelPtr& item, const QString&
                                  const ProgressCallback& progressBlock = {});
 
 // Restores a whole item from its item store at its place. Never replaces
-// anything that exists there. On success every restored file is on disk
-// (synced); a cancelled or failed walk removes exactly what it wrote and
-// leaves the item store untouched.
+// anything that exists there. The item appears at its place only when it is
+// complete: a folder item (itemPath empty) is restored into a temporary
+// folder beside its place and renamed into it once every file is on disk.
+// On success every restored file is on disk (synced); a cancelled or failed
+// walk removes exactly what it wrote and leaves the item store untouched.
 WalkResult DeCodeAESAtFilemodel(const store::FileModelPtr& item, const QString& itemPath,
                                 qint64 currentIndex, const ProgressCallback& progressBlock);
 // The same from the top with currentEncryptSize reset to 0.

@@ -3,10 +3,12 @@
 #include "cipher/FileTransfer.h"
 #include "cipher/FolderWalk.h"
 #include "cipher/ItemStore.h"
+#include "cipher/PosixFiles.h"
 #include "platform/Log.h"
 #include "store/VaultPaths.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <filesystem>
@@ -121,6 +123,24 @@ void removeFile(const QString& path) {
         qCInfo(lcVexo, "已删除文件成功：%s", qUtf8Printable(path));
     else
         qCWarning(lcVexo, "删除文件失败：%s", qUtf8Printable(path));
+}
+
+bool removeItemAside(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) {
+        qCWarning(lcVexo, "删除文件失败：%s", qUtf8Printable(path));
+        return false;
+    }
+    if (!somethingExistsAt(path))
+        return true;
+    QString error;
+    if (const auto aside = moveToTemporaryName(path, &error)) {
+        removeFile(*aside);
+    } else {
+        qCWarning(lcVexo, "%s", qUtf8Printable(error));
+        removeFile(path);
+    }
+    return !somethingExistsAt(path);
 }
 
 } // namespace vexo::cipher

@@ -37,4 +37,12 @@ void jiemi(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
 // Removes the file or folder tree at path.
 void removeFile(const QString& path);
 
+// Removes the file, link or folder tree at path so that path holds it whole
+// or nothing: renames it to a temporary name beside it in one step, then
+// removes that (a removal cut short leaves only the temporary entry behind).
+// Falls back to removeFile(path) when it cannot be renamed. True when nothing
+// is left at path; false, removing nothing, for a path without a name of its
+// own ("", "/", "." or "..").
+bool removeItemAside(const QString& path);
+
 } // namespace vexo::cipher

@@ -64,9 +64,13 @@ bool isPlainRelativePath(const QString& path) {
            std::all_of(components.cbegin(), components.cend(), isPlainComponent);
 }
 
+bool hasPlainPlace(const store::FileModel& item) {
+    return item.path.startsWith(u'/') && isPlainRelativePath(item.path.mid(1)) &&
+           !itemLeafName(item).isEmpty();
+}
+
 std::optional<QString> checkedItemStore(const store::FileModel& item, QString* error) {
-    if (!item.path.startsWith(u'/') || !isPlainRelativePath(item.path.mid(1)) ||
-        itemLeafName(item).isEmpty()) {
+    if (!hasPlainPlace(item)) {
         *error = item.path + QStringLiteral(": not the absolute path of a file or folder");
         return std::nullopt;
     }
@@ -93,11 +97,16 @@ std::optional<QString> realItemStore(const store::FileModel& item, const QString
         *error = itemStore + QStringLiteral(": cannot create this folder");
         return std::nullopt;
     }
-    const QString vault = vaultFolderOf(itemStore, item.encryptedPath);
-    const QString realVault = QFileInfo(vault).canonicalFilePath();
+    return realExistingItemStore(item, itemStore, error);
+}
+
+std::optional<QString> realExistingItemStore(const store::FileModel& item, const QString& itemStore,
+                                             QString* error) {
+    const QString realVault = realVaultFolderOf(item, itemStore);
     const QString realStore = QFileInfo(itemStore).canonicalFilePath();
     if (realVault.isEmpty() || realStore == realVault || !isAtOrBelow(realStore, realVault)) {
-        *error = itemStore + QStringLiteral(": leads outside the vault folder ") + vault +
+        *error = itemStore + QStringLiteral(": leads outside the vault folder ") +
+                 vaultFolderOf(itemStore, item.encryptedPath) +
                  QStringLiteral(" (a link inside the vault?)");
         return std::nullopt;
     }
@@ -113,6 +122,10 @@ std::optional<QString> realItemStore(const store::FileModel& item, const QString
 bool staysInside(const QString& folder, const QString& realStore) {
     const QString real = QFileInfo(folder).canonicalFilePath();
     return !real.isEmpty() && isAtOrBelow(real, realStore);
+}
+
+QString realVaultFolderOf(const store::FileModel& item, const QString& itemStore) {
+    return QFileInfo(vaultFolderOf(itemStore, item.encryptedPath)).canonicalFilePath();
 }
 
 QString storedPathBelow(const QString& itemStore, const store::FileModel& item,

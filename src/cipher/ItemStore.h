@@ -16,8 +16,12 @@ QString itemLeafName(const store::FileModel& item);
 // so that joined below a folder it stays inside it. An empty path is plain.
 bool isPlainRelativePath(const QString& path);
 
-// The item's store when the item's records point at a safe one: the item's
-// path is absolute, free of "." and "..", and names something; its
+// True when the item's path is absolute, free of "." and "..", and names
+// something.
+bool hasPlainPlace(const store::FileModel& item);
+
+// The item's store when the item's records point at a safe one: the item has
+// a plain place (hasPlainPlace); its
 // encryptedPath names a folder strictly inside an absolute vault folder (so
 // removing the store can never remove the vault or anything outside it); and
 // the item neither lies inside that vault folder nor holds it. Otherwise
@@ -34,7 +38,14 @@ std::optional<QString> checkedItemStore(const store::FileModel& item, QString* e
 // or below a real store.
 std::optional<QString> realItemStore(const store::FileModel& item, const QString& itemStore,
                                      QString* error);
+// The same checks on an existing store, creating nothing.
+std::optional<QString> realExistingItemStore(const store::FileModel& item, const QString& itemStore,
+                                             QString* error);
 bool staysInside(const QString& folder, const QString& realStore);
+
+// The vault folder that holds the item's store, links resolved; empty when it
+// does not exist.
+QString realVaultFolderOf(const store::FileModel& item, const QString& itemStore);
 
 // item store / AESPath(last component of the item's path / itemPath): where
 // the file at itemPath inside the item is stored (see storedPathOf).

@@ -5,21 +5,28 @@
 #include "platform/Log.h"
 #include "store/DrivePaths.h"
 #include "store/PlistNesting.h"
+#include "store/PlistTreeReader.h"
+#include "store/XmlPlistReader.h"
 
 #include <QFile>
 
+#include <atomic>
 #include <limits>
 #include <memory>
 #include <plist/plist.h>
+#include <string_view>
+#include <variant>
 
 namespace vexo::store {
 namespace {
 
 // A list nests six elements deep in XML (plist, rows, row, items, item,
 // value) and four containers in binary form; anything far deeper is hostile.
+// Both readers refuse it without recursing.
 constexpr int kMaxNesting = 16;
 
-// libplist takes the length of its input as 32 bits.
+// libplist takes the length of its input as 32 bits; XML lists keep the same
+// bound so both forms read alike.
 constexpr qint64 kMaxListSize = std::numeric_limits<uint32_t>::max();
 
 struct PlistFree {
@@ -82,54 +89,6 @@ plist_t groupDictionary(const GroupModel& group, ListKind kind, const QString& p
     return dict;
 }
 
-// Typed reads from one dictionary. An absent key reads as the type's empty
-// value; a key holding another type marks the dictionary as failed.
-class DictionaryReader {
-public:
-    explicit DictionaryReader(plist_t dict) : dict_(dict) {}
-
-    bool failed() const { return failed_; }
-    bool has(const char* key) const { return plist_dict_get_item(dict_, key) != nullptr; }
-
-    QString string(const char* key) {
-        plist_t node = valueOf(key, PLIST_STRING);
-        if (!node)
-            return {};
-        uint64_t length = 0;
-        const char* text = plist_get_string_ptr(node, &length);
-        return QString::fromUtf8(text, static_cast<qsizetype>(length));
-    }
-
-    qint64 integer(const char* key) {
-        uint64_t value = 0;
-        if (plist_t node = valueOf(key, PLIST_UINT))
-            plist_get_uint_val(node, &value);
-        return static_cast<qint64>(value);
-    }
-
-    bool boolean(const char* key) {
-        uint8_t value = 0;
-        if (plist_t node = valueOf(key, PLIST_BOOLEAN))
-            plist_get_bool_val(node, &value);
-        return value != 0;
-    }
-
-    plist_t array(const char* key) { return valueOf(key, PLIST_ARRAY); }
-
-private:
-    plist_t valueOf(const char* key, plist_type type) {
-        plist_t node = plist_dict_get_item(dict_, key);
-        if (node && plist_get_node_type(node) != type) {
-            failed_ = true;
-            return nullptr;
-        }
-        return node;
-    }
-
-    plist_t dict_;
-    bool failed_ = false;
-};
-
 // What every record read from one list shares.
 struct ReadContext {
     ListKind kind;
@@ -138,70 +97,170 @@ struct ReadContext {
     QString currentMacAddress; // for local items stored without one
 };
 
-bool isDictionary(plist_t node) {
-    return plist_get_node_type(node) == PLIST_DICT;
+// Where the value of one dictionary key goes: a record field, or nowhere for
+// a key that this kind of list does not read.
+using Field = std::variant<std::monostate, QString*, qint64*, bool*, std::atomic<bool>*>;
+
+Field itemField(FileModel& item, std::string_view key, ListKind kind) {
+    if (key == "path")
+        return &item.path;
+    if (key == "md5CodePath")
+        return &item.md5CodePath;
+    if (key == "name")
+        return &item.name;
+    if (key == "encryptedPath")
+        return &item.encryptedPath;
+    if (key == "macAddress" && kind != ListKind::Drive)
+        return &item.macAddress;
+    if (key == "createDate")
+        return &item.createDate;
+    if (key == "addDate")
+        return &item.addDate;
+    if (key == "fileSize")
+        return &item.fileSize;
+    if (key == "isEncrtypt")
+        return &item.isEncrtypt;
+    return {};
 }
 
-FileModelPtr readItem(plist_t node, const ReadContext& context, qint64 groupPosition,
-                      qint64 position) {
-    if (!isDictionary(node))
-        return nullptr;
-    DictionaryReader dict(node);
+Field groupField(GroupModel& group, std::string_view key, ListKind kind) {
+    if (key == "name")
+        return &group.name;
+    if (key == "path")
+        return &group.path;
+    if (key == "isHeader")
+        return &group.isHeader;
+    if (key == "isAddItem")
+        return &group.isAddItem;
+    if (key == "isNotes")
+        return &group.isNotes;
+    if (key == "isGroupDir")
+        return &group.isGroupDir;
+    if (key == "password" && kind == ListKind::Drive)
+        return &group.password;
+    if (key == "macAddress" && kind == ListKind::Drive)
+        return &group.macAddress;
+    return {};
+}
+
+// Passes over the value that starts with the token of kind first, a whole
+// container when it opens one.
+bool skipValue(PlistTokenSource& tokens, PlistToken::Kind first) {
+    int open = 0;
+    for (PlistToken::Kind kind = first;; kind = tokens.next().kind) {
+        if (kind == PlistToken::ArrayStart || kind == PlistToken::DictStart)
+            ++open;
+        else if (kind == PlistToken::ContainerEnd)
+            --open;
+        else if (kind == PlistToken::DocumentEnd || kind == PlistToken::Error)
+            return false;
+        if (open <= 0)
+            return open == 0;
+    }
+}
+
+// Reads the next value into field; false when its type is not the field's.
+bool readInto(PlistTokenSource& tokens, const Field& field) {
+    const PlistToken value = tokens.next();
+    if (QString* const* text = std::get_if<QString*>(&field)) {
+        if (value.kind != PlistToken::String)
+            return false;
+        **text = QString::fromUtf8(value.text.data(), static_cast<qsizetype>(value.text.size()));
+    } else if (qint64* const* number = std::get_if<qint64*>(&field)) {
+        if (value.kind != PlistToken::Integer)
+            return false;
+        **number = value.integer;
+    } else if (bool* const* flag = std::get_if<bool*>(&field)) {
+        if (value.kind != PlistToken::Boolean)
+            return false;
+        **flag = value.boolean;
+    } else if (std::atomic<bool>* const* shared = std::get_if<std::atomic<bool>*>(&field)) {
+        if (value.kind != PlistToken::Boolean)
+            return false;
+        (*shared)->store(value.boolean);
+    } else {
+        return skipValue(tokens, value.kind);
+    }
+    return true;
+}
+
+// An item dictionary, its opening token already taken.
+FileModelPtr readItem(PlistTokenSource& tokens, const ReadContext& context) {
     auto item = std::make_shared<FileModel>();
-    item->path = dict.string("path");
-    item->md5CodePath = dict.string("md5CodePath");
-    item->name = dict.string("name");
-    item->encryptedPath = dict.string("encryptedPath");
-    item->createDate = dict.integer("createDate");
-    item->addDate = dict.integer("addDate");
-    item->fileSize = dict.integer("fileSize");
-    item->isEncrtypt = dict.boolean("isEncrtypt");
+    item->macAddress = context.currentMacAddress; // stays when none is stored
+    for (PlistToken token = tokens.next(); token.kind != PlistToken::ContainerEnd;
+         token = tokens.next()) {
+        if (token.kind != PlistToken::Key ||
+            !readInto(tokens, itemField(*item, token.text, context.kind)))
+            return nullptr;
+    }
     if (context.kind == ListKind::Drive)
         item->path = rebaseDrivePath(item->path, context.drive);
-    else
-        item->macAddress =
-            dict.has("macAddress") ? dict.string("macAddress") : context.currentMacAddress;
-    item->groupIndex = groupPosition;
-    item->fileIndex = position;
     item->groupName = context.groupName;
-    return dict.failed() ? nullptr : item;
+    return item;
 }
 
-GroupModelPtr readGroup(plist_t node, const ReadContext& context, qint64 position) {
-    if (!isDictionary(node))
-        return nullptr;
-    DictionaryReader dict(node);
+// A row's "FileModel" array; a later one replaces an earlier.
+bool readItems(PlistTokenSource& tokens, GroupModel& group, const ReadContext& context) {
+    if (tokens.next().kind != PlistToken::ArrayStart)
+        return false;
+    group.fileModels.clear();
+    for (PlistToken token = tokens.next(); token.kind != PlistToken::ContainerEnd;
+         token = tokens.next()) {
+        FileModelPtr item =
+            token.kind == PlistToken::DictStart ? readItem(tokens, context) : nullptr;
+        if (!item)
+            return false;
+        item->groupIndex = group.index;
+        item->fileIndex = group.fileModels.size();
+        group.fileModels.append(std::move(item));
+    }
+    return true;
+}
+
+// A row dictionary, its opening token already taken.
+GroupModelPtr readGroup(PlistTokenSource& tokens, const ReadContext& context, qint64 position) {
     auto group = std::make_shared<GroupModel>();
     group->groupName = context.groupName;
     group->index = position;
-    group->name = dict.string("name");
-    group->path = dict.string("path");
-    group->isHeader = dict.boolean("isHeader");
-    group->isAddItem = dict.boolean("isAddItem");
-    group->isNotes = dict.boolean("isNotes");
-    group->isGroupDir = dict.boolean("isGroupDir");
-    if (context.kind == ListKind::Drive) {
-        group->password = dict.string("password");
-        group->macAddress = dict.string("macAddress");
-    }
-    plist_t items = dict.array("FileModel");
-    if (dict.failed())
-        return nullptr;
-    const uint32_t count = items ? plist_array_get_size(items) : 0;
-    for (uint32_t j = 0; j < count; ++j) {
-        FileModelPtr item = readItem(plist_array_get_item(items, j), context, position, j);
-        if (!item)
+    for (PlistToken token = tokens.next(); token.kind != PlistToken::ContainerEnd;
+         token = tokens.next()) {
+        if (token.kind != PlistToken::Key)
             return nullptr;
-        group->fileModels.append(std::move(item));
+        const bool read = token.text == "FileModel"
+                              ? readItems(tokens, *group, context)
+                              : readInto(tokens, groupField(*group, token.text, context.kind));
+        if (!read)
+            return nullptr;
     }
     return group;
 }
 
-OwnedPlist parsePlist(const QByteArray& data) {
-    if (data.isEmpty() || data.size() > kMaxListSize || !plistNestingWithin(data, kMaxNesting))
+std::optional<GroupList> readGroups(PlistTokenSource& tokens, const ReadContext& context) {
+    if (tokens.next().kind != PlistToken::ArrayStart)
+        return std::nullopt;
+    GroupList groups;
+    for (PlistToken token = tokens.next(); token.kind != PlistToken::ContainerEnd;
+         token = tokens.next()) {
+        GroupModelPtr group = token.kind == PlistToken::DictStart
+                                  ? readGroup(tokens, context, groups.size())
+                                  : nullptr;
+        if (!group)
+            return std::nullopt;
+        groups.append(std::move(group));
+    }
+    if (tokens.next().kind != PlistToken::DocumentEnd)
+        return std::nullopt;
+    return groups;
+}
+
+// libplist parses and frees nested values recursively; the nesting check
+// keeps a hostile binary list from exhausting the stack.
+OwnedPlist parseBinaryPlist(const QByteArray& data) {
+    if (!plistNestingWithin(data, kMaxNesting))
         return nullptr;
     plist_t root = nullptr;
-    plist_from_memory(data.constData(), static_cast<uint32_t>(data.size()), &root);
+    plist_from_bin(data.constData(), static_cast<uint32_t>(data.size()), &root);
     return OwnedPlist(root);
 }
 
@@ -223,20 +282,19 @@ QByteArray groupListData(const GroupList& groups, ListKind kind, const QString& 
 
 std::optional<GroupList> parseGroupList(const QByteArray& data, ListKind kind,
                                         const QString& groupName, const QString& drive) {
-    const OwnedPlist root = parsePlist(data);
-    if (!root || plist_get_node_type(root.get()) != PLIST_ARRAY)
+    if (data.isEmpty() || data.size() > kMaxListSize)
         return std::nullopt;
     const ReadContext context{kind, groupName, drive,
                               kind == ListKind::Drive ? QString() : platform::hardwareAddress()};
-    GroupList groups;
-    const uint32_t count = plist_array_get_size(root.get());
-    for (uint32_t i = 0; i < count; ++i) {
-        GroupModelPtr group = readGroup(plist_array_get_item(root.get(), i), context, i);
-        if (!group)
-            return std::nullopt;
-        groups.append(std::move(group));
+    if (!data.startsWith("bplist00")) {
+        XmlPlistReader tokens(data, kMaxNesting);
+        return readGroups(tokens, context);
     }
-    return groups;
+    const OwnedPlist root = parseBinaryPlist(data);
+    if (!root)
+        return std::nullopt;
+    PlistTreeReader tokens(root.get());
+    return readGroups(tokens, context);
 }
 
 bool writeGroupList(const QString& path, const GroupList& groups, ListKind kind,

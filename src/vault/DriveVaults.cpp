@@ -12,11 +12,15 @@
 #include "vault/Prompt.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace vexo::vault {
 
 void MainViewController::addUSBNotification(platform::VolumeMonitor& monitor) {
+    volumeMonitor_ = &monitor;
     connect(&monitor, &platform::VolumeMonitor::volumeMounted, this,
             &MainViewController::deviceMounted);
     connect(&monitor, &platform::VolumeMonitor::volumeUnmounted, this,
@@ -43,6 +47,20 @@ void MainViewController::deviceUnmounted() {
     selectGroupIndex = 1;
     selectGroupName = store::kSystemDevicName;
     emit catalogue_.listsChanged(ListSelector::DriveVaults);
+}
+
+bool MainViewController::isNTFSDisk_DAVolumeKind(const QString& volume) const {
+    QList<platform::MountedVolume> mounted;
+    if (volumeMonitor_) {
+        mounted = volumeMonitor_->mountedVolumes();
+    } else {
+        QFile table(QStringLiteral("/proc/self/mountinfo"));
+        if (table.open(QIODevice::ReadOnly))
+            mounted = platform::volumesInMountInfo(table.readAll(), platform::volumesRoot());
+    }
+    return std::any_of(mounted.cbegin(), mounted.cend(), [&](const platform::MountedVolume& v) {
+        return v.name == volume && platform::isNtfsVolume(v);
+    });
 }
 
 bool MainViewController::driveVaultPasswordAccepted(const QString& listFile) {

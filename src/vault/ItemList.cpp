@@ -102,6 +102,10 @@ void MainViewController::fileTypeButtonAction() {
 }
 
 void MainViewController::controlTextDidChange(const QString& text) {
+    if (selectGroupName == store::kSystemDevicNoteName) {
+        searchNotes(text);
+        return;
+    }
     searchText = text;
     searchFiles.clear();
     if (const store::GroupModelPtr group = selectedGroup(); group && !text.isEmpty()) {

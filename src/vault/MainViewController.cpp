@@ -8,13 +8,22 @@
 #include "store/DefaultLists.h"
 #include "store/VaultPaths.h"
 #include "vault/Prompt.h"
+#include "vault/Reconcile.h"
 
 #include <QFileInfo>
 
 namespace vexo::vault {
 
 MainViewController::MainViewController(VaultCatalogue& catalogue, QObject* parent)
-    : QObject(parent), catalogue_(catalogue) {}
+    : QObject(parent), catalogue_(catalogue) {
+    connect(&catalogue_, &VaultCatalogue::driveVaultsDropped, this,
+            [this](const QStringList& keys) {
+                if (keys.contains(selectGroupName)) {
+                    selectGroupName = store::kSystemDevicName;
+                    selectGroupIndex = 1;
+                }
+            });
+}
 
 void MainViewController::setUp(bool firstRun) {
     isAscending = true;
@@ -85,6 +94,12 @@ void MainViewController::loadOrCreateLocalLists() {
         catalogue_.groupDirList = store::defaultLocalGroupList();
         catalogue_.SaveGroupList(ListSelector::LocalFiles);
     }
+    const QString root = store::AppRootDirKey();
+    if (!QFileInfo(root).isDir())
+        return;
+    removeListWriterLeftovers(root);
+    if (catalogue_.beginSession(root) && reconcileWithDisk(catalogue_.groupDirList))
+        catalogue_.SaveGroupList(ListSelector::LocalFiles);
     // A vault whose notes list is missing or unreadable starts its notes anew.
     if (catalogue_.groupNoteList.isEmpty()) {
         catalogue_.groupNoteList = store::defaultNoteGroupList();

@@ -1,18 +1,14 @@
 #pragma once
 
 #include "store/GroupModel.h"
+#include "vault/Prompt.h"
 #include "vault/VaultCatalogue.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
-
-namespace vexo::vault {
-
-class Prompt;
-
-}
+#include <optional>
 
 namespace vexo::platform {
 class VolumeMonitor;
@@ -126,6 +122,71 @@ public:
     // over the selected group's own items, then chooses the items shown.
     void controlTextDidChange(const QString& text);
 
+    // Adding. The two choosers (any files and folders; drive vault folders
+    // offered first) hand what the user chose to AddFileActionForPaths. One
+    // chosen whole drive stands for its top-level entries.
+    void addFilesAction();
+    void addGroupAction();
+    // Adds the paths as new items and hides them one after the other. Paths
+    // already in the vault, missing ones, links and the vault's own folders
+    // are left out. A first path that is a drive vault folder (".vlt") opens
+    // that vault instead, and only then is comPleted called: 0 when it is
+    // open (or there was nothing to open), 1 when opening was refused.
+    void AddFileActionForPaths(const QStringList& paths, std::function<void(int)> comPleted = {});
+    // The adding walk: hides items from index on. A cancel leaves the item
+    // being hidden and every later one visible, listed and marked cancelled.
+    void encryptModel(const QList<store::FileModelPtr>& items, qsizetype index = 0);
+    // True when the drive named volume holds an NTFS file system, where drive
+    // vaults are refused.
+    bool isNTFSDisk_DAVolumeKind(const QString& volume) const;
+
+    // The bulk button of the item menu: hides every item of the selected
+    // vault when doFileType is 1 or 2, else unhides every item.
+    void UnhideFileOrHideFileAction();
+    // Hides every item of group groupIndex, from item fileIndex on, of the
+    // local vault or of the selected drive vault.
+    void hiddenAllItemFileModel(qint64 groupIndex, qint64 fileIndex = 0);
+    void hiddenUPAllItemFileModel(qint64 groupIndex, qint64 fileIndex = 0);
+    // Unhides item so it can be opened (the row's open button).
+    void deCodeAESAtFilemodel(const store::FileModelPtr& item);
+
+    // Secure notes. A note's package is a folder in the vault's "Notes"
+    // folder holding "TXT.rtf" and its attachments.
+    QList<store::FileModelPtr> selected_notesList;
+    qint64 notesSortType = 1;
+
+    // Every change below saves the note list and ends with listsChanged(Notes).
+
+    // Creates a note titled "Untitled Note" with a new, empty package in the
+    // selected note group (in "All notes", which becomes selected, when no
+    // note group is), ends a running search so the note is shown, and opens
+    // it wherever the sort order puts it; the note. Null when the note list
+    // has no "All notes" row.
+    store::FileModelPtr addNoteAction();
+    // Drops the note from its group and from the search results, renumbers
+    // the notes after it and removes its package, unless another note still
+    // uses it or it lies outside the notes folder.
+    void deleteNote(const store::FileModelPtr& note);
+    // Gives the note a new title and moves its package, attachments and all,
+    // to a folder named after it that nothing else uses. An empty or unchanged
+    // title changes nothing; false then, or when the package could not be
+    // moved (the note then keeps its title). The column is not re-sorted.
+    bool renameNote(const store::FileModelPtr& note, const QString& title);
+    // The notes sort menu: 7 ascending, 8 descending, up to 6 the sort key
+    // (1 added date, 2 title, 3 creation date; any other added date).
+    void NotesSortpopAction(qint64 tag);
+    // Chooses the notes the note column shows (the search results, every note
+    // for "All notes", else the group's own list, sorted in place so the next
+    // save keeps that order) and recreates a missing package empty.
+    void chooseNotesShown();
+    // The note open in the editor; null when the column is empty.
+    store::FileModelPtr selectedNote() const;
+
+    // Takes item off its list. A visible item goes at once; a hidden one only
+    // after the user confirms and it has been unhidden. completed runs when
+    // the item is gone from the list.
+    void removeItemFromList(const store::FileModelPtr& item, std::function<void()> completed = {});
+
 private:
     void reopenRememberedDriveVaults();
     void makeVaultFolders();
@@ -135,8 +196,26 @@ private:
     bool driveVaultPasswordAccepted(const QString& listFile);
     store::GroupList* sectionList(const QString& section);
     void saveSection(const QString& section);
+    store::GroupModelPtr noteGroupForNewNote();
+    store::GroupModelPtr noteGroupHolding(const store::FileModelPtr& note) const;
+    QStringList notePackagePaths(const store::FileModel* except = nullptr) const;
+    void removeNotePackage(const store::FileModel& note);
+    void searchNotes(const QString& text);
+
+    // Adding, in steps.
+    QStringList pathsToAdd(const QStringList& paths);
+    store::GroupModelPtr targetGroupForAdding(const QStringList& paths);
+    std::optional<QString> driveVaultForAdding(const QString& volume, const QStringList& paths);
+    std::optional<QString> askVaultName(const QString& candidate);
+    bool chooseExistingDriveVault(const QStringList& paths);
+    bool vaultFolderUsable(const store::GroupModel& target);
+    QList<store::FileModelPtr> newItems(const QStringList& paths, const store::GroupModel& target);
+    bool roomOnDriveFor(const QList<store::FileModelPtr>& items);
+    QStringList wholeVolumeEntries(const QString& path);
+    void addChosenPaths(const Prompt::FileChoice& choice);
 
     VaultCatalogue& catalogue_;
+    platform::VolumeMonitor* volumeMonitor_ = nullptr;
 };
 
 } // namespace vexo::vault

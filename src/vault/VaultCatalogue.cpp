@@ -7,12 +7,17 @@
 #include "store/DefaultLists.h"
 #include "store/GroupListFile.h"
 #include "store/VaultPaths.h"
+#include "vault/Prompt.h"
+#include "vault/Reconcile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace vexo::vault {
 namespace {
+
+// How long a list change may wait for its file to be written.
+constexpr int kPendingSaveDelayMs = 1000;
 
 bool folderExists(const QString& key) {
     return QFileInfo(platform::volumePath(key)).isDir();
@@ -56,18 +61,52 @@ QString vaultFolderOfKey(const QString& key) {
 
 VaultCatalogue::VaultCatalogue(Prompt& prompt, QObject* parent) : QObject(parent), prompt_(prompt) {
     workers_.setMaxThreadCount(8); // several single switches may run at once
+    saveTimer_.setSingleShot(true);
+    saveTimer_.setInterval(kPendingSaveDelayMs);
+    connect(&saveTimer_, &QTimer::timeout, this, &VaultCatalogue::flushPendingSaves);
 }
 
 VaultCatalogue::~VaultCatalogue() {
+    // Outcomes still on their way cannot be applied any more: a vault with
+    // work under way stays marked, so the next start checks it.
+    const bool interrupted = workers_.activeThreadCount() > 0;
     workers_.waitForDone();
+    flushPendingSaves();
+    if (!interrupted)
+        for (const QString& folder : std::as_const(sessions_))
+            closeSessionOf(folder);
+}
+
+bool VaultCatalogue::beginSession(const QString& vaultFolder) {
+    if (!sessions_.contains(vaultFolder))
+        sessions_ << vaultFolder;
+    return openSessionOf(vaultFolder);
 }
 
 bool VaultCatalogue::saveListOf(const store::FileModel& item) {
-    if (item.groupName == store::kSystemDevicName)
+    return saveListNamed(item.groupName);
+}
+
+bool VaultCatalogue::saveListNamed(const QString& groupName) {
+    pendingSaves_.remove(groupName);
+    if (groupName == store::kSystemDevicName)
         return SaveGroupList(ListSelector::LocalFiles);
-    if (item.groupName == store::kSystemDevicNoteName)
+    if (groupName == store::kSystemDevicNoteName)
         return SaveGroupList(ListSelector::Notes);
-    return SaveGroupList(ListSelector::DriveVaults, item.groupName);
+    return SaveGroupList(ListSelector::DriveVaults, groupName);
+}
+
+void VaultCatalogue::scheduleSaveListOf(const store::FileModel& item) {
+    pendingSaves_.insert(item.groupName);
+    if (!saveTimer_.isActive())
+        saveTimer_.start();
+}
+
+void VaultCatalogue::flushPendingSaves() {
+    saveTimer_.stop();
+    const QSet<QString> pending = std::exchange(pendingSaves_, {});
+    for (const QString& groupName : pending)
+        saveListNamed(groupName);
 }
 
 bool VaultCatalogue::setGroupDirListSource() {
@@ -122,8 +161,12 @@ bool VaultCatalogue::saveUpListForName(const QString& key, const QString& passwo
 
 void VaultCatalogue::moveUpList(const QString& drive, const QString& key) {
     const QString path = store::AppGroupMoveUPListPath(drive, vaultFolderOfKey(key));
+    const bool unfinished = beginSession(QFileInfo(path).path());
     if (auto groups = store::readGroupList(path, store::ListKind::Drive, key, drive)) {
         UPLibrary.insert(key, std::move(*groups));
+        removeListWriterLeftovers(QFileInfo(path).path());
+        if (unfinished && reconcileWithDisk(UPLibrary.value(key)))
+            saveUpListForName(key);
     } else {
         if (QFileInfo::exists(path))
             keepUnreadableAside(path);
@@ -141,9 +184,22 @@ QStringList VaultCatalogue::dropGoneDriveVaults() {
             dropped << key;
         }
     }
-    if (!dropped.isEmpty())
+    if (!dropped.isEmpty()) {
+        emit driveVaultsDropped(dropped);
         emit listsChanged(ListSelector::DriveVaults);
+    }
     return dropped;
+}
+
+void VaultCatalogue::dropGoneDriveVaultsAndTell() {
+    const QStringList dropped = dropGoneDriveVaults();
+    for (qsizetype i = 0; i < dropped.size(); ++i)
+        prompt_.alert({Prompt::Style::Warning,
+                       QStringLiteral("wenxintishi"),
+                       {},
+                       QStringLiteral("fileRemovedMessage"),
+                       {},
+                       {QStringLiteral("Ok")}});
 }
 
 } // namespace vexo::vault

@@ -4,8 +4,10 @@
 
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <functional>
 
@@ -39,8 +41,21 @@ public:
     // bytes done so far; for tools that follow a run closely (and tests).
     std::function<void(const store::FileModelPtr&, qint64 done)> progressObserver;
 
+    // Writes the thumbnail of an item being added to thumbnailPath (see
+    // platform::writeItemThumbnail); unset where no pictures are shown.
+    std::function<bool(const QString& source, const QString& thumbnailPath, bool isPicture)>
+        thumbnailWriter;
+
     // Writes the list file that holds item: the local list or its drive vault's.
     bool saveListOf(const store::FileModel& item);
+
+    // Writes the list that holds item a moment later instead of now: a walk
+    // changes the list after every item, and writing the whole list each
+    // time would cost the square of its length. Until then the list file may
+    // lag behind the disk, which the check at load puts right.
+    void scheduleSaveListOf(const store::FileModel& item);
+    // Writes every list whose save is pending.
+    void flushPendingSaves();
 
     store::GroupList groupDirList;
     store::GroupList groupNoteList;
@@ -67,10 +82,19 @@ public:
     // writes it.
     void moveUpList(const QString& drive, const QString& key);
 
+    // Marks the vault in vaultFolder as in use until the catalogue ends; true
+    // when the session before did not end and the lists read from there must
+    // be checked against the disk.
+    bool beginSession(const QString& vaultFolder);
+
     // Drops every open drive vault whose folder is gone; the keys dropped.
     QStringList dropGoneDriveVaults();
+    // The same, telling the user once for each vault dropped.
+    void dropGoneDriveVaultsAndTell();
 
 signals:
+    // Drive vaults whose drive went away were closed.
+    void driveVaultsDropped(const QStringList& keys);
     // A list changed in memory; views rebuild from the catalogue.
     void listsChanged(vexo::vault::ListSelector kind);
     // An item's state or run changed; its row redraws.
@@ -81,8 +105,13 @@ signals:
     void progressStateChanged(const QString& text, bool running);
 
 private:
+    bool saveListNamed(const QString& groupName);
+
     Prompt& prompt_;
     QThreadPool workers_;
+    QSet<QString> pendingSaves_; // groupName of each list to write
+    QStringList sessions_;       // vault folders marked in use
+    QTimer saveTimer_;
 };
 
 // Renames an unreadable list file to "<name>.unreadable-<seconds>" beside it,

@@ -59,6 +59,19 @@ inline QMap<QString, QByteArray> contentsBelow(const QString& folder) {
     return contents;
 }
 
+// Every entry below folder (file, folder or link) named as a temporary entry.
+inline QStringList temporaryEntriesBelow(const QString& folder) {
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (it.fileName().contains(QStringLiteral(".vexo-")))
+            found << path;
+    }
+    return found;
+}
+
 // The names in folder in the order the file system lists them.
 inline QStringList listingOrder(const QString& folder) {
     QStringList names;

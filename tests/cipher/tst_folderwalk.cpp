@@ -1,6 +1,7 @@
 #include "VaultFixture.h"
 #include "cipher/FolderWalk.h"
 #include "cipher/HiddenFile.h"
+#include "cipher/PosixFiles.h"
 #include "platform/Digest.h"
 #include "platform/Settings.h"
 #include "support/TestEnvironment.h"
@@ -227,8 +228,7 @@ private slots:
                  WalkOutcome::Cancelled);
         otherSwitch.reset();
         QVERIFY(!QFileInfo::exists(path));
-        QCOMPARE(filesBelow(vault_->path(QString())).filter(QStringLiteral(".vexo-")),
-                 QStringList());
+        QCOMPARE(vexo::test::temporaryEntriesBelow(vault_->path(QString())), QStringList());
         QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
     }
 
@@ -375,16 +375,22 @@ private slots:
     }
 
     // A link planted in a store (a drive vault may come from anywhere) never
-    // leads the writes of a hide outside the vault.
+    // leads the writes of a hide outside the vault; a planted stored top
+    // entry is a stored copy the hide does not write into.
     void linksPlantedInTheStoreAreNotFollowed_data() {
         QTest::addColumn<QString>("linkInStore");
-        QTest::newRow("the item store") << "";
-        QTest::newRow("the stored top folder") << "oDsc";
-        QTest::newRow("a stored sub-folder") << "oDsc/ub";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the item store") << ""
+                                        << "outside";
+        QTest::newRow("the stored top folder") << "oDsc"
+                                               << "already holds";
+        QTest::newRow("a stored sub-folder") << "oDsc/ub"
+                                             << "already holds";
     }
 
     void linksPlantedInTheStoreAreNotFollowed() {
         QFETCH(QString, linkInStore);
+        QFETCH(QString, reason);
         const auto item = folderItem(vault_->path(QStringLiteral("Docs")),
                                      {QStringLiteral("a"), QStringLiteral("bu/c")});
         const QString outside = vault_->path(QStringLiteral("Outside"));
@@ -396,7 +402,7 @@ private slots:
 
         const WalkResult result = EncryptAESAtFilemodel(item, QString());
         QCOMPARE(result.outcome, WalkOutcome::Failed);
-        QVERIFY2(result.reason.contains(QStringLiteral("outside")), qPrintable(result.reason));
+        QVERIFY2(result.reason.contains(reason), qPrintable(result.reason));
         QCOMPARE(filesBelow(outside), QStringList{QStringLiteral("mine")});
         QCOMPARE(contentsBelow(item->path), original);
     }
@@ -459,6 +465,7 @@ private slots:
         QVERIFY2(result.reason.contains(item->path), qPrintable(result.reason));
         QVERIFY(item->isCancel);
         QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
+        QCOMPARE(vexo::test::temporaryEntriesBelow(vault_->path(QString())), QStringList());
         if (failure == 0 || failure == 1)
             QVERIFY2(result.reason.contains(QStringLiteral("already exists")),
                      qPrintable(result.reason));
@@ -468,6 +475,82 @@ private slots:
             QVERIFY(QFileInfo(item->path).isSymLink());
         else
             QVERIFY(!QFileInfo::exists(vault_->path(QStringLiteral("new"))));
+    }
+
+    // A hide cut short takes back only what it made: a store that was there
+    // before stays as it was, and a stored copy under the final name is never
+    // written into.
+    void cutShortHidesKeepWhatWasThere_data() {
+        QTest::addColumn<int>("cut");
+        QTest::newRow("cancelled") << 0;
+        QTest::newRow("write fails") << 1;
+        QTest::newRow("a stored copy is there") << 2;
+    }
+
+    void cutShortHidesKeepWhatWasThere() {
+        QFETCH(int, cut);
+        const auto item = folderItem(vault_->path(QStringLiteral("Docs")), names("a s/b"));
+        writeFile(item->path + QStringLiteral("/z/big"), vexo::test::randomBytes(900000));
+        const QString store = storeOf(*vault_, item);
+        QVERIFY(QDir().mkpath(store));
+        if (cut == 2)
+            writeFile(store + QStringLiteral("/oDsc/a"), "an earlier stored copy");
+        const Snapshot original = contentsBelow(item->path);
+        const Snapshot stored = contentsBelow(store);
+        WalkResult result;
+        {
+            std::optional<vexo::test::ScopedFileSizeLimit> limit;
+            if (cut == 1)
+                limit.emplace(500000);
+            result = EncryptAESAtFilemodel(item, QString(),
+                                           cut == 0 ? cancelAfterFirstReport : ProgressCallback());
+        }
+        HelpClass::sharedInstance().setIsEditCancel(false);
+        QCOMPARE(result.outcome, cut == 0 ? WalkOutcome::Cancelled : WalkOutcome::Failed);
+        QVERIFY(QFileInfo(store).isDir());
+        QCOMPARE(contentsBelow(store), stored);
+        QCOMPARE(QFileInfo::exists(store + QStringLiteral("/oDsc")), cut == 2);
+        QCOMPARE(vexo::test::temporaryEntriesBelow(store), QStringList());
+        QCOMPARE(contentsBelow(item->path), original);
+    }
+
+    // Something put at the item's place while its folder is restored stays
+    // untouched; the run fails and takes back all it wrote.
+    void somethingAtThePlaceMeanwhileFailsTheUnhide_data() {
+        QTest::addColumn<int>("intruder");
+        QTest::newRow("a file") << 0;
+        QTest::newRow("a folder") << 1;
+        QTest::newRow("a dangling link") << 2;
+    }
+
+    void somethingAtThePlaceMeanwhileFailsTheUnhide() {
+        QFETCH(int, intruder);
+        const auto item =
+            folderItem(vault_->path(QStringLiteral("new/place/Docs")), names("a b s/c"));
+        QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
+        QDir(vault_->path(QStringLiteral("new"))).removeRecursively();
+        const Snapshot store = contentsBelow(storeOf(*vault_, item));
+        const auto intrude = [&](qint64, float) {
+            if (somethingExistsAt(item->path))
+                return;
+            if (intruder == 0)
+                writeFile(item->path, "mine");
+            else if (intruder == 1)
+                writeFile(item->path + QStringLiteral("/mine"), "mine");
+            else
+                QVERIFY(QFile::link(QStringLiteral("/no/such"), item->path));
+        };
+        const WalkResult result = DeCodeAESAtFilemodel(item, QString(), 0, intrude);
+        QCOMPARE(result.outcome, WalkOutcome::Failed);
+        QVERIFY2(result.reason.contains(QStringLiteral("already exists")),
+                 qPrintable(result.reason));
+        QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
+        QCOMPARE(vexo::test::temporaryEntriesBelow(vault_->path(QString())), QStringList());
+        if (intruder == 2)
+            QCOMPARE(QFileInfo(item->path).symLinkTarget(), QStringLiteral("/no/such"));
+        else
+            QCOMPARE(contentsBelow(item->path),
+                     (Snapshot{{intruder == 0 ? QString() : QStringLiteral("mine"), "mine"}}));
     }
 
     void drivesWithoutRoomAreRefusedBeforeWriting() {

@@ -1,6 +1,6 @@
 #include "BinaryPlist.h"
+#include "GroupListSamples.h"
 #include "platform/VolumesRoot.h"
-#include "store/GroupListFile.h"
 #include "support/TestEnvironment.h"
 #include "support/TestFiles.h"
 
@@ -8,111 +8,15 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-#include <plist/plist.h>
-
 using namespace vexo::store;
-using vexo::test::kTestMacAddress;
+using namespace vexo::test;
 
 Q_DECLARE_METATYPE(ListKind)
 
 namespace {
 
-const QString kDriveKey = QStringLiteral("NEW/MyVault.vlt");
-
-QString groupNameOf(ListKind kind) {
-    switch (kind) {
-    case ListKind::Local:
-        return kSystemDevicName;
-    case ListKind::Notes:
-        return kSystemDevicNoteName;
-    case ListKind::Drive:
-        return kDriveKey;
-    }
-    return {};
-}
-
-std::optional<GroupList> parse(const QByteArray& data, ListKind kind) {
-    return parseGroupList(data, kind, groupNameOf(kind), QStringLiteral("NEW"));
-}
-
 QString driveFolder(const QString& drive) {
     return vexo::platform::volumePath(drive);
-}
-
-// A header, a group with a full and a bare item, and the add row. Items lie
-// below itemRoot.
-GroupList sampleList(const QString& itemRoot) {
-    auto header = std::make_shared<GroupModel>();
-    header->name = QStringLiteral("FILES");
-    header->isHeader = header->isGroupDir = true;
-    header->password = QStringLiteral("5F4DCC3B5AA765D61D8327DEB882CF99");
-    header->macAddress = QStringLiteral("aa:bb:cc:dd:ee:ff");
-
-    auto full = std::make_shared<FileModel>();
-    full->path = itemRoot + QStringLiteral("/Docs/a & <b>.txt");
-    full->name = QStringLiteral("a & <b>.txt");
-    full->encryptedPath = QStringLiteral("247696276022519890-1700000000/6186852287238119208");
-    full->macAddress = QStringLiteral("11:22:33:44:55:66");
-    full->md5CodePath = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
-    full->createDate = -86400; // a file dated before 1970
-    full->addDate = 1700000000;
-    full->fileSize = 5'000'000'000;
-    full->isEncrtypt = true;
-    full->groupIndex = 1;
-    auto bare = std::make_shared<FileModel>();
-    bare->path = itemRoot + QStringLiteral("/Docs/密码");
-    bare->name = QStringLiteral("密码");
-    bare->groupIndex = 1;
-    bare->fileIndex = 1;
-
-    auto group = std::make_shared<GroupModel>();
-    group->name = QStringLiteral("Docs \"2\"");
-    group->path = QStringLiteral("247696276022519890-1700000000");
-    group->index = 1;
-    group->isGroupDir = true;
-    group->fileModels = {full, bare};
-
-    auto add = std::make_shared<GroupModel>();
-    add->index = 2;
-    add->isAddItem = add->isGroupDir = true;
-    return {header, group, add};
-}
-
-QStringList describe(const FileModel& item) {
-    return {QStringLiteral("path=") + item.path,
-            QStringLiteral("name=") + item.name,
-            QStringLiteral("encryptedPath=") + item.encryptedPath,
-            QStringLiteral("macAddress=") + item.macAddress,
-            QStringLiteral("md5CodePath=") + item.md5CodePath,
-            QStringLiteral("groupName=") + item.groupName,
-            QStringLiteral("dates=%1,%2").arg(item.createDate).arg(item.addDate),
-            QStringLiteral("fileSize=%1").arg(item.fileSize),
-            QStringLiteral("isEncrtypt=%1").arg(item.isEncrtypt.load()),
-            QStringLiteral("position=%1,%2").arg(item.groupIndex).arg(item.fileIndex)};
-}
-
-QStringList describe(const GroupModel& group) {
-    QStringList lines = {QStringLiteral("name=") + group.name,
-                         QStringLiteral("path=") + group.path,
-                         QStringLiteral("groupName=") + group.groupName,
-                         QStringLiteral("password=") + group.password,
-                         QStringLiteral("macAddress=") + group.macAddress,
-                         QStringLiteral("index=%1").arg(group.index),
-                         QStringLiteral("flags=%1%2%3%4")
-                             .arg(group.isHeader)
-                             .arg(group.isAddItem)
-                             .arg(group.isNotes)
-                             .arg(group.isGroupDir)};
-    for (const FileModelPtr& item : group.fileModels)
-        lines += describe(*item);
-    return lines;
-}
-
-QStringList describe(const GroupList& groups) {
-    QStringList lines;
-    for (const GroupModelPtr& group : groups)
-        lines += describe(*group);
-    return lines;
 }
 
 // Each written row's keys with the XML element of their values ("string",
@@ -184,11 +88,6 @@ QMap<QString, QString> itemKeys(bool withOptionalTexts, bool withDigest) {
     return keys;
 }
 
-QByteArray plistDocument(const QByteArray& body) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">" + body +
-           "</plist>\n";
-}
-
 void addKindRows() {
     QTest::addColumn<ListKind>("kind");
     QTest::newRow("local") << ListKind::Local;
@@ -252,9 +151,9 @@ private slots:
 
     void aBinaryListReadsLikeItsXmlForm() {
         const QByteArray xml =
-            groupListData(sampleList(QStringLiteral("/home/u")), ListKind::Local);
-        const auto fromXml = parse(xml, ListKind::Local);
-        const auto fromBinary = parse(vexo::test::binaryFromXml(xml), ListKind::Local);
+            groupListData(sampleList(QStringLiteral("/home/u")), ListKind::Drive);
+        const auto fromXml = parse(xml, ListKind::Drive);
+        const auto fromBinary = parse(binaryFromXml(xml), ListKind::Drive);
         QVERIFY(fromXml && fromBinary);
         QCOMPARE(describe(*fromBinary), describe(*fromXml));
     }
@@ -299,8 +198,7 @@ private slots:
                                               "<array><dict/></array></dict></array>"),
                                 ListKind::Drive);
         QVERIFY(read);
-        const GroupModel& bare = *read->at(0);
-        QCOMPARE(describe(bare).join(u' '),
+        QCOMPARE(describe({read->at(0)}).join(u' '),
                  QStringLiteral("name= path= groupName=%1 password= macAddress= index=0 flags=0000")
                      .arg(kDriveKey));
         const FileModel& item = *read->at(1)->fileModels.at(0);
@@ -386,29 +284,26 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         const QByteArray written =
             groupListData(sampleList(QStringLiteral("/home/u")), ListKind::Local);
-        const auto row = [](const QByteArray& content) {
-            return plistDocument("<array><dict>" + content + "</dict></array>");
-        };
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("text") << QByteArray("not a list at all");
-        QTest::newRow("binary garbage") << QByteArray("bplist00") + vexo::test::randomBytes(200);
+        QTest::newRow("binary garbage") << QByteArray("bplist00") + randomBytes(200);
         QTest::newRow("truncated xml") << written.left(written.size() / 2);
-        QTest::newRow("truncated binary") << vexo::test::binaryFromXml(written).chopped(9);
+        QTest::newRow("truncated binary") << binaryFromXml(written).chopped(9);
         QTest::newRow("root dictionary")
             << plistDocument("<dict><key>name</key><string>x</string></dict>");
         QTest::newRow("row string") << plistDocument("<array><string>x</string></array>");
         QTest::newRow("FileModel not an array")
-            << row("<key>FileModel</key><dict><key>a</key><string>b</string></dict>");
+            << rowDocument("<key>FileModel</key><dict><key>a</key><string>b</string></dict>");
         QTest::newRow("item not a dictionary")
-            << row("<key>FileModel</key><array><string>x</string></array>");
-        QTest::newRow("isHeader string") << row("<key>isHeader</key><string>true</string>");
-        QTest::newRow("name integer") << row("<key>name</key><integer>1</integer>");
+            << rowDocument("<key>FileModel</key><array><string>x</string></array>");
+        QTest::newRow("isHeader string") << rowDocument("<key>isHeader</key><string>true</string>");
+        QTest::newRow("name integer") << rowDocument("<key>name</key><integer>1</integer>");
         QTest::newRow("fileSize string")
-            << row("<key>FileModel</key><array><dict><key>fileSize</key>"
-                   "<string>12</string></dict></array>");
+            << rowDocument("<key>FileModel</key><array><dict><key>fileSize</key>"
+                           "<string>12</string></dict></array>");
         QTest::newRow("isEncrtypt integer")
-            << row("<key>FileModel</key><array><dict><key>isEncrtypt</key>"
-                   "<integer>1</integer></dict></array>");
+            << rowDocument("<key>FileModel</key><array><dict><key>isEncrtypt</key>"
+                           "<integer>1</integer></dict></array>");
     }
 
     void damagedDataIsUnreadable() {
@@ -421,10 +316,10 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("GroupDirlist.plist"));
         const GroupList groups = sampleList(QStringLiteral("/home/u"));
         QVERIFY(writeGroupList(path, groups, ListKind::Local));
-        QCOMPARE(vexo::test::unixMode(path), 0600);
+        QCOMPARE(unixMode(path), 0600);
         const auto read = readGroupList(path, ListKind::Local, kSystemDevicName);
         QVERIFY(read);
-        QCOMPARE(describe(*read), describe(*parse(vexo::test::readFile(path), ListKind::Local)));
+        QCOMPARE(describe(*read), describe(*parse(readFile(path), ListKind::Local)));
     }
 
     void unreadableFilesReadAsNothing() {
@@ -440,14 +335,14 @@ private slots:
     void aFailedWriteKeepsTheOldFile() {
         const QString path = dir_.filePath(QStringLiteral("keep.plist"));
         QVERIFY(writeGroupList(path, {}, ListKind::Local));
-        const QByteArray old = vexo::test::readFile(path);
+        const QByteArray old = readFile(path);
         bool written = true;
         {
-            vexo::test::ScopedFileSizeLimit limit(64);
+            ScopedFileSizeLimit limit(64);
             written = writeGroupList(path, sampleList(QStringLiteral("/home/u")), ListKind::Local);
         }
         QVERIFY(!written);
-        QCOMPARE(vexo::test::readFile(path), old);
+        QCOMPARE(readFile(path), old);
         QVERIFY(!writeGroupList(dir_.filePath(QStringLiteral("no/folder/x.plist")), {},
                                 ListKind::Local));
     }

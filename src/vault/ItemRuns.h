@@ -1,0 +1,45 @@
+#pragma once
+
+// One hide or unhide of one item, shared by every flow that switches items:
+// the run on a worker thread and the outcome applied on the main thread.
+
+#include "cipher/Progress.h"
+#include "store/FileModel.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vexo::vault {
+
+class Prompt;
+class VaultCatalogue;
+
+struct RunOutcome {
+    cipher::WalkResult walk;
+    QString restoredDigest; // unhide: the digest of what came back
+
+    bool succeeded() const { return walk.outcome == cipher::WalkOutcome::Succeeded; }
+    bool cancelled() const { return walk.outcome == cipher::WalkOutcome::Cancelled; }
+};
+
+// Worker thread: runs the engine on item with the run fields reset and the
+// shared cancel flag cleared, reporting progress to the catalogue.
+RunOutcome runItem(VaultCatalogue* catalogue, const store::FileModelPtr& item, bool hiding);
+
+// Main thread: gives item the state its finished run leaves it in. After a
+// hide the source goes only once the stored copy is complete; after an
+// unhide the store goes only when what came back is what was hidden. A
+// digest mismatch is told to the user at once; a failed run's reason is
+// returned (empty otherwise) for the caller to tell.
+QString applyHide(const store::FileModelPtr& item, const RunOutcome& outcome);
+QString applyUnhide(Prompt& prompt, const store::FileModelPtr& item, const RunOutcome& outcome);
+
+// A warning alert with the "okBtn.Title" button.
+void tell(Prompt& prompt, const QString& messageKey, const QString& informative,
+          const QStringList& arguments = {});
+
+// The user's share of failures of a walk: the first few reasons and how many
+// more there were.
+QString failureSummary(const QStringList& reasons);
+
+} // namespace vexo::vault

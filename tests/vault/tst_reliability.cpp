@@ -1,0 +1,211 @@
+#include "TestVault.h"
+#include "cipher/HiddenFile.h"
+#include "cipher/ItemStore.h"
+#include "platform/VolumesRoot.h"
+#include "store/GroupListFile.h"
+#include "store/VaultPaths.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace vexo;
+using vault::MainViewController;
+using vault::VaultCatalogue;
+
+// What a full disk, a drive pulled out and a run cut short leave behind.
+class ReliabilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        base_ = test::scratchRoot() + QStringLiteral("/case-%1").arg(++count_);
+        drive_ = QStringLiteral("USB%1").arg(count_);
+        QDir().mkpath(platform::volumePath(drive_));
+        QDir().mkpath(base_ + QStringLiteral("/v.vlt"));
+        open();
+    }
+
+    void cleanup() {
+        catalogue_->workers().waitForDone();
+        vault_.reset();
+    }
+
+    void aFullDiskFailsTheHideAndKeepsTheItemWhole() {
+        vault_.reset();
+        test::TmpfsMount small(base_ + QStringLiteral("/v.vlt"), 2 * 1024 * 1024);
+        if (!small.mounted())
+            QSKIP(qPrintable(small.whyNot()));
+        open();
+        const QByteArray content = test::randomBytes(3'000'000, 1);
+        const QString file = place(QStringLiteral("big.bin"), content);
+        QVERIFY(addAndWait({file}));
+        const auto item = catalogue_->groupDirList.at(1)->fileModels.first();
+        QVERIFY(!item->isEncrtypt);
+        QCOMPARE(test::readFile(file), content);
+        QCOMPARE(vault_->prompt.alertKeys(), QStringList{QStringLiteral("hideFailed.title")});
+        QVERIFY(!QFileInfo::exists(store::itemStorePath(*item) + u'/' +
+                                   cipher::AESPath(QStringLiteral("big.bin"))));
+        QVERIFY(listed(file).has_value() && !*listed(file));
+        catalogue_->workers().waitForDone();
+        vault_.reset();
+    }
+
+    void aDrivePulledOutDuringAWalkLosesNothing() {
+        const QString key = drive_ + QStringLiteral("/Vault.vlt");
+        catalogue_->moveUpList(drive_, key);
+        controller_->selectGroupName = key;
+        QList<QByteArray> contents;
+        QStringList files;
+        for (int i = 0; i < 3; ++i) {
+            contents << test::randomBytes(1'200'000, 10 + i);
+            files << onDrive(QStringLiteral("f%1.bin").arg(i), contents.last());
+        }
+        QVERIFY(addAndWait({files.first()}));
+        const QString pulled = base_ + QStringLiteral("/pulled");
+        // The second file's hide is under way when the drive goes.
+        catalogue_->progressObserver = [&](const store::FileModelPtr& item, qint64) {
+            if (item->path == files.at(1) && QFileInfo::exists(platform::volumePath(drive_)))
+                QVERIFY(QDir().rename(platform::volumePath(drive_), pulled));
+        };
+        QVERIFY(addAndWait(files.mid(1)));
+        QVERIFY(!catalogue_->UPLibrary.contains(key));
+        QCOMPARE(controller_->selectGroupName, store::kSystemDevicName);
+        QVERIFY(vault_->prompt.alertKeys().contains(QStringLiteral("wenxintishi")));
+
+        // The drive comes back: every file is whole, at its place or stored.
+        QVERIFY(QDir().rename(pulled, platform::volumePath(drive_)));
+        catalogue_->progressObserver = {};
+        vault_->prompt.alerts.clear();
+        QCOMPARE(controller_->openDriveVault(platform::volumePath(key)), 0);
+        const auto items = catalogue_->UPLibrary.value(key).at(1)->fileModels;
+        QCOMPARE(items.size(), 3);
+        for (const auto& item : items) {
+            if (item->isEncrtypt) {
+                controller_->visableChange(item);
+                QTRY_VERIFY(!running_);
+            }
+            QVERIFY(!item->isEncrtypt);
+        }
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(test::readFile(files.at(i)), contents.at(i));
+        QCOMPARE(vault_->prompt.alerts.size(), 0);
+    }
+
+    // Each row: how a run was cut short, as the disk shows it, and what the
+    // next start must make of it.
+    void aCutShortRunIsPutRightAtTheNextStart_data() {
+        QTest::addColumn<bool>("listedHidden");
+        QTest::addColumn<bool>("placeThere");
+        QTest::addColumn<bool>("storeThere");
+        QTest::addColumn<bool>("placeChanged");
+        QTest::addColumn<bool>("hiddenAfter");
+        QTest::newRow("hidden, list not yet written") << false << false << true << false << true;
+        QTest::newRow("shown, list not yet written") << true << true << false << false << false;
+        QTest::newRow("hidden, source not yet removed") << false << true << true << false << false;
+        QTest::newRow("shown, store not yet removed") << true << true << true << false << false;
+        QTest::newRow("something else at the place") << true << true << true << true << true;
+    }
+
+    void aCutShortRunIsPutRightAtTheNextStart() {
+        QFETCH(bool, listedHidden);
+        QFETCH(bool, placeThere);
+        QFETCH(bool, storeThere);
+        QFETCH(bool, placeChanged);
+        QFETCH(bool, hiddenAfter);
+        const QByteArray content = test::randomBytes(300'000, 3);
+        const QString file = place(QStringLiteral("a.bin"), content);
+        QVERIFY(addAndWait({file}));
+        auto item = catalogue_->groupDirList.at(1)->fileModels.first();
+        const QString storedFile = store::itemStorePath(*item) + u'/' + cipher::AESPath(item->name);
+        const QString storeCopy = base_ + QStringLiteral("/store-copy");
+        QVERIFY(QFile::copy(storedFile, storeCopy));
+        if (placeThere)
+            test::writeFile(file, placeChanged ? QByteArray("other") : content);
+        if (!storeThere)
+            cipher::removeFile(store::itemStorePath(*item));
+        item->isEncrtypt = listedHidden;
+        catalogue_->SaveGroupList(vault::ListSelector::LocalFiles);
+        // Leftovers of the cut: a half-restored copy, a half-written list.
+        test::writeFile(base_ + QStringLiteral("/.a.bin.vexo-Ab12Cd"), "half");
+        test::writeFile(base_ + QStringLiteral("/v.vlt/.GroupDirlist.plist.Xy12Zw"), "<pl");
+        crashAndReopen();
+
+        item = catalogue_->groupDirList.at(1)->fileModels.first();
+        QCOMPARE(bool(item->isEncrtypt), hiddenAfter);
+        QCOMPARE(*listed(file), hiddenAfter);
+        QVERIFY(!QFileInfo::exists(base_ + QStringLiteral("/.a.bin.vexo-Ab12Cd")));
+        QVERIFY(!QFileInfo::exists(base_ + QStringLiteral("/v.vlt/.GroupDirlist.plist.Xy12Zw")));
+        QCOMPARE(QFileInfo::exists(storedFile), hiddenAfter || !placeThere);
+        if (placeChanged)
+            QCOMPARE(test::readFile(file), QByteArray("other"));
+        else if (!hiddenAfter)
+            QCOMPARE(test::readFile(file), content);
+        QCOMPARE(vault_->prompt.alerts.size(), 0);
+    }
+
+    void aCleanCloseIsNotCheckedAgain() {
+        const QString file = place(QStringLiteral("a.bin"), "abc");
+        QVERIFY(addAndWait({file}));
+        test::writeFile(file, "abc"); // the list is not consulted against this
+        catalogue_->workers().waitForDone();
+        vault_.reset();
+        open();
+        QVERIFY(catalogue_->groupDirList.at(1)->fileModels.first()->isEncrtypt);
+    }
+
+private:
+    void open() {
+        vault_ = std::make_unique<test::TestVault>(base_ + QStringLiteral("/v.vlt"));
+        catalogue_ = &vault_->catalogue;
+        controller_ = &vault_->controller;
+        connect(catalogue_, &VaultCatalogue::progressStateChanged, this,
+                [this](const QString&, bool running) { running_ = running; });
+    }
+
+    // A new start after a kill: the session marker stays behind.
+    void crashAndReopen() {
+        catalogue_->workers().waitForDone();
+        const QString marker = base_ + QStringLiteral("/v.vlt/.session-open");
+        const QByteArray kept = test::readFile(marker);
+        vault_.reset();
+        test::writeFile(marker, kept);
+        open();
+    }
+
+    QString place(const QString& relative, const QByteArray& content) {
+        const QString path = base_ + u'/' + relative;
+        test::writeFile(path, content);
+        return path;
+    }
+    QString onDrive(const QString& relative, const QByteArray& content) {
+        const QString path = platform::volumePath(drive_) + u'/' + relative;
+        test::writeFile(path, content);
+        return path;
+    }
+
+    bool addAndWait(const QStringList& paths) {
+        controller_->AddFileActionForPaths(paths);
+        return QTest::qWaitFor([this] { return !running_; }, 20000);
+    }
+
+    std::optional<bool> listed(const QString& path) const {
+        const auto groups = store::readGroupList(store::AppGroupDirListPath(),
+                                                 store::ListKind::Local, store::kSystemDevicName);
+        for (const auto& group : groups.value_or(store::GroupList()))
+            for (const auto& item : group->fileModels)
+                if (item->path == path)
+                    return item->isEncrtypt.load();
+        return std::nullopt;
+    }
+
+    int count_ = 0;
+    bool running_ = false;
+    QString base_;
+    QString drive_;
+    std::unique_ptr<test::TestVault> vault_;
+    VaultCatalogue* catalogue_ = nullptr;
+    MainViewController* controller_ = nullptr;
+};
+
+VEXO_TEST_MAIN(ReliabilityTest)
+#include "tst_reliability.moc"
