@@ -2,6 +2,7 @@
 
 #include "cipher/FileTransfer.h"
 #include "cipher/HiddenFile.h"
+#include "cipher/ItemOnDisk.h"
 #include "cipher/ItemStore.h"
 #include "cipher/PosixFiles.h"
 #include "cipher/RestoreJournal.h"
@@ -237,8 +238,16 @@ bool restoredItemInPlace(Walk& walk) {
         return false;
     if (walk.placeRoot == place)
         return true;
+    // Once the folder is in place, the mark tells a later start that it is
+    // the restored item, not something else put there.
+    const QString mark = restoreMarkOf(walk.itemStore);
     QString error;
+    if (!platform::writeFileAtomically(mark, {}, &error)) {
+        fail(walk, mark + QStringLiteral(": ") + error);
+        return false;
+    }
     if (!moveIntoFreePlace(walk.placeRoot, place, &error)) {
+        QFile::remove(mark);
         fail(walk, somethingExistsAt(place) ? placeTakenReason(place) : error);
         return false;
     }
@@ -253,6 +262,8 @@ WalkResult finishRestore(Walk& walk) {
         return {};
     if (!walk.restoredTree.isEmpty())
         removeFile(walk.restoredTree);
+    if (!walk.itemStore.isEmpty())
+        QFile::remove(restoreMarkOf(walk.itemStore));
     walk.journal.rollBack();
     return resultOf(walk);
 }
@@ -361,6 +372,8 @@ WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPa
     if (!startWalk(walk, itemPath) || !sourceIsThere(walk, itemPath) || !enoughRoomOnDrive(walk) ||
         !storedTopIsFree(walk, itemPath) || !hideSetUp(walk))
         return resultOf(walk);
+    // A mark left by an earlier unhide would speak for this item's place.
+    QFile::remove(restoreMarkOf(walk.itemStore));
 
     if (isDirectory(item->path) && itemPath.isEmpty()) {
         hideWholeFolder(walk, currentIndex);

@@ -41,6 +41,7 @@ void inspectStore(const store::FileModel& item, const QString& itemStore, ItemOn
         return;
     const QString topName = AESPath(itemLeafName(item));
     onDisk.storeComplete = somethingExistsAt(store::joinPath(itemStore, topName));
+    onDisk.restoredFromStore = somethingExistsAt(restoreMarkOf(itemStore));
     // Every temporary entry of a run on the store is made at its top; the
     // complete stored top folder holds the user's names only.
     onDisk.leftovers << entriesNamed(itemStore, [&topName](const QString& name) {
@@ -49,6 +50,10 @@ void inspectStore(const store::FileModel& item, const QString& itemStore, ItemOn
 }
 
 } // namespace
+
+QString restoreMarkOf(const QString& itemStore) {
+    return store::joinPath(itemStore, QStringLiteral(".restored"));
+}
 
 ItemOnDisk inspectItemOnDisk(const store::FileModel& item) {
     ItemOnDisk onDisk;

@@ -15,7 +15,14 @@ struct ItemOnDisk {
     bool placeTaken = false;    // something (file, folder, link) exists at the item's path
     bool storeComplete = false; // the stored top entry exists under its final name
     QStringList leftovers;      // our temporary entries of interrupted runs
+    // A folder unhide moved the restored folder to the place (or was about
+    // to): what is there came from the store.
+    bool restoredFromStore = false;
 };
+
+// The mark a folder unhide leaves in the item store just before the restored
+// folder moves into its place; it goes with the store.
+QString restoreMarkOf(const QString& itemStore);
 
 // Looks at the item's place and store. Leftovers are the entries named as
 // our temporary entries: for the item's own name beside its place (a partial

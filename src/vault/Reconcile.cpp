@@ -25,7 +25,10 @@ std::optional<bool> hiddenOnDisk(const store::FileModel& item, const cipher::Ite
         // An unhide that ended before its list was written: what is back is
         // what was hidden. Anything else at the place is kept apart from the
         // hidden item, which stays hidden.
-        if (!item.md5CodePath.isEmpty() && platform::fileDigest(item.path) == item.md5CodePath)
+        const bool restored = item.md5CodePath.isEmpty()
+                                  ? disk.restoredFromStore
+                                  : platform::fileDigest(item.path) == item.md5CodePath;
+        if (restored)
             return false;
     }
     return std::nullopt;

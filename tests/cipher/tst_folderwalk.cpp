@@ -135,8 +135,10 @@ private slots:
         QCOMPARE(contentsBelow(item->path), original);
         for (const QString& folder : emptyFolders)
             QVERIFY(!QFileInfo::exists(item->path + u'/' + folder.section(u'/', 0, 0)));
-        // Every file has a stored file of its own, with a plain body.
-        const Snapshot stored = contentsBelow(storeOf(*vault_, item));
+        // Every file has a stored file of its own, with a plain body; beside
+        // them, the mark of the restore.
+        Snapshot stored = contentsBelow(storeOf(*vault_, item));
+        QVERIFY(stored.remove(QStringLiteral(".restored")) == 1);
         QCOMPARE(stored.size(), files.size());
         for (const QString& file : files)
             QCOMPARE(stored.value(AESPath(name + u'/' + file)).size(),

@@ -1,4 +1,5 @@
 #include "TestVault.h"
+#include "cipher/FolderWalk.h"
 #include "cipher/HiddenFile.h"
 #include "cipher/ItemStore.h"
 #include "platform/VolumesRoot.h"
@@ -141,6 +142,34 @@ private slots:
         else if (!hiddenAfter)
             QCOMPARE(test::readFile(file), content);
         QCOMPARE(vault_->prompt.alerts.size(), 0);
+    }
+
+    // A folder has no digest: only the mark of its restore tells it from
+    // something else put at its place.
+    void aRestoredFolderIsToldFromAStrangerAtItsPlace_data() {
+        QTest::addColumn<bool>("restoredByTheVault");
+        QTest::newRow("restored, list not yet written") << true;
+        QTest::newRow("another folder put there") << false;
+    }
+
+    void aRestoredFolderIsToldFromAStrangerAtItsPlace() {
+        QFETCH(bool, restoredByTheVault);
+        const QString folder = base_ + QStringLiteral("/album");
+        place(QStringLiteral("album/a.jpg"), "a");
+        place(QStringLiteral("album/b/c.jpg"), "c");
+        QVERIFY(addAndWait({folder}));
+        auto item = catalogue_->groupDirList.at(1)->fileModels.first();
+        QVERIFY(item->isEncrtypt);
+        if (restoredByTheVault)
+            QCOMPARE(cipher::DeCodeAESAtFilemodel(item, QString()).outcome,
+                     cipher::WalkOutcome::Succeeded);
+        else
+            place(QStringLiteral("album/mine.txt"), "mine");
+        crashAndReopen();
+        item = catalogue_->groupDirList.at(1)->fileModels.first();
+        QCOMPARE(bool(item->isEncrtypt), !restoredByTheVault);
+        QCOMPARE(QFileInfo::exists(store::itemStorePath(*item)), !restoredByTheVault);
+        QCOMPARE(QFileInfo::exists(folder + QStringLiteral("/b/c.jpg")), restoredByTheVault);
     }
 
     void aCleanCloseIsNotCheckedAgain() {
