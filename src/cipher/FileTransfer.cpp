@@ -153,7 +153,7 @@ CopyResult storeFile(const FileModelPtr& item, HideSetup& setup, const QString& 
 
     if (!writeFully(target.fd, target.path, envelope.footer.constData(), envelope.footer.size(),
                     &error) ||
-        !closeFinishedFile(*output, itemPath.isEmpty(), &error))
+        !closeFinishedFile(*output, itemPath.isEmpty() && setup.flushEachFile, &error))
         return failed(error);
     qCDebug(lcVexo, "关闭文件写入句柄");
     if (::rename(QFile::encodeName(output->path).constData(), QFile::encodeName(out).constData()) !=

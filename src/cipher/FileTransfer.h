@@ -34,6 +34,9 @@ struct HideSetup {
     // Where the item's stored top folder is being built under a temporary
     // name; empty when files go straight to their final places.
     QString storedTop;
+    // Whether each stored file reaches the disk before it is named; false
+    // when the caller syncs many items' stores at once.
+    bool flushEachFile = true;
 };
 
 // Makes the item's store and takes the key text of the moment, once for a

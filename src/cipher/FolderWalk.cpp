@@ -39,6 +39,7 @@ struct Walk {
     RestoreJournal journal;             // what an unhide has written so far
     QString placeRoot;                  // where an unhide writes what belongs at the item's path
     QString restoredTree;               // an unhide's own restored folder, wherever it is now
+    bool flushes = true;                // the run itself makes its result durable
 };
 
 // A failure ends the run: the item's isCancel stops every level of the walk.
@@ -179,7 +180,7 @@ void restoreFolder(Walk& walk, const QString& storedTop, const QString& storedPa
 }
 
 bool flushed(Walk& walk, const QString& path) {
-    if (platform::syncFileSystemOf(path))
+    if (!walk.flushes || platform::syncFileSystemOf(path))
         return true;
     fail(walk, path + QStringLiteral(": could not be flushed to disk"));
     return false;
@@ -188,7 +189,7 @@ bool flushed(Walk& walk, const QString& path) {
 // Makes a rename into folder last; the files themselves are flushed already.
 bool renameFlushed(Walk& walk, const QString& folder) {
     QString error;
-    if (flushFolder(folder, &error))
+    if (!walk.flushes || flushFolder(folder, &error))
         return true;
     fail(walk, error);
     return false;
@@ -312,9 +313,12 @@ bool hideSetUp(Walk& walk) {
     walk.storeMadeByRun = !somethingExistsAt(walk.itemStore);
     QString error;
     walk.hideSetup = hideSetupFor(*walk.item, walk.itemStore, &error);
-    if (!walk.hideSetup)
+    if (!walk.hideSetup) {
         recordFailure(walk, walk.item->path + QStringLiteral(": ") + error);
-    return walk.hideSetup.has_value();
+        return false;
+    }
+    walk.hideSetup->flushEachFile = walk.flushes;
+    return true;
 }
 
 void hideWholeFolder(Walk& walk, qint64 ordinal) {
@@ -366,9 +370,10 @@ void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
 
 WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPath,
                                  [[maybe_unused]] qint64 fileSize, qint64 currentIndex,
-                                 const ProgressCallback& progressBlock) {
+                                 const ProgressCallback& progressBlock, Durability durability) {
     store::HelpClass::sharedInstance().setEditModel(item);
     Walk walk(item, progressBlock);
+    walk.flushes = durability == Durability::OnDisk;
     if (!startWalk(walk, itemPath) || !sourceIsThere(walk, itemPath) || !enoughRoomOnDrive(walk) ||
         !storedTopIsFree(walk, itemPath) || !hideSetUp(walk))
         return resultOf(walk);

@@ -16,9 +16,15 @@ namespace vexo::cipher {
 // fails when that name is taken already. On success every stored file is on
 // disk (synced); a cancelled or failed walk removes what it made (the item
 // store when it made it) and leaves the item untouched.
+//
+// With Durability::LeftToCaller the run does not wait for the disk: the
+// caller syncs the store's file system (syncFileSystemOf) before it relies
+// on the stored copy, as a walk over many small items does once for many.
+enum class Durability { OnDisk, LeftToCaller };
 WalkResult EncryptAESAtFilemodel(const store::FileModelPtr& item, const QString& itemPath,
                                  qint64 fileSize, qint64 currentIndex,
-                                 const ProgressCallback& progressBlock);
+                                 const ProgressCallback& progressBlock,
+                                 Durability durability = Durability::OnDisk);
 // The same from the top with currentEncryptSize reset to 0.
 WalkResult EncryptAESAtFilemodel(const store::FileModelPtr& item, const QString& itemPath,
                                  const ProgressCallback& progressBlock = {});

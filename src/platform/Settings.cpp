@@ -25,15 +25,15 @@ class ReadCache {
 public:
     QVariantMap values() {
         const QMutexLocker lock(&mutex_);
-        const QString path = openStore().fileName();
+        // Qt settles where the settings live once per process.
+        static const QString path = openStore().fileName();
         struct stat now {};
         const bool exists = ::stat(QFile::encodeName(path).constData(), &now) == 0;
-        if (!valid_ || path != path_ || !sameFile(now, exists)) {
+        if (!valid_ || !sameFile(now, exists)) {
             QSettings store = openStore();
             values_.clear();
             for (const QString& key : store.allKeys())
                 values_.insert(key, store.value(key));
-            path_ = path;
             identity_ = now;
             existed_ = exists;
             valid_ = true;
@@ -59,7 +59,6 @@ private:
     QMutex mutex_;
     bool valid_ = false;
     bool existed_ = false;
-    QString path_;
     struct stat identity_ {};
     QVariantMap values_;
 };

@@ -9,10 +9,15 @@
 namespace vexo::platform {
 namespace {
 
+// Looked up once: the user database is read from disk (or asked over a
+// socket) and every path of a drive item passes through here.
 QString userName() {
-    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_name)
-        return QString::fromLocal8Bit(entry->pw_name);
-    return qEnvironmentVariable("USER");
+    static const QString name = [] {
+        if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_name)
+            return QString::fromLocal8Bit(entry->pw_name);
+        return qEnvironmentVariable("USER");
+    }();
+    return name;
 }
 
 QString withoutTrailingSlash(QString path) {

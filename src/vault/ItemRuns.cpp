@@ -41,7 +41,8 @@ cipher::ProgressCallback progressReporter(VaultCatalogue* catalogue, const FileM
 
 } // namespace
 
-RunOutcome runItem(VaultCatalogue* catalogue, const FileModelPtr& item, bool hiding) {
+RunOutcome runItem(VaultCatalogue* catalogue, const FileModelPtr& item, bool hiding,
+                   cipher::Durability durability) {
     item->currentEncryptSize = 0;
     item->isCancel = false;
     item->startEncryptDate = platform::currentMilliseconds();
@@ -49,7 +50,7 @@ RunOutcome runItem(VaultCatalogue* catalogue, const FileModelPtr& item, bool hid
     const cipher::ProgressCallback report = progressReporter(catalogue, item);
     RunOutcome outcome;
     if (hiding) {
-        outcome.walk = cipher::EncryptAESAtFilemodel(item, QString(), 0, 0, report);
+        outcome.walk = cipher::EncryptAESAtFilemodel(item, QString(), 0, 0, report, durability);
     } else {
         outcome.walk = cipher::DeCodeAESAtFilemodel(item, QString(), 0, report);
         if (outcome.succeeded())

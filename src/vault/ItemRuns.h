@@ -3,6 +3,7 @@
 // One hide or unhide of one item, shared by every flow that switches items:
 // the run on a worker thread and the outcome applied on the main thread.
 
+#include "cipher/FolderWalk.h"
 #include "cipher/Progress.h"
 #include "store/FileModel.h"
 
@@ -24,7 +25,10 @@ struct RunOutcome {
 
 // Worker thread: runs the engine on item with the run fields reset and the
 // shared cancel flag cleared, reporting progress to the catalogue.
-RunOutcome runItem(VaultCatalogue* catalogue, const store::FileModelPtr& item, bool hiding);
+// A hide with Durability::LeftToCaller must be followed by a sync of the
+// store's file system before the outcome is applied.
+RunOutcome runItem(VaultCatalogue* catalogue, const store::FileModelPtr& item, bool hiding,
+                   cipher::Durability durability = cipher::Durability::OnDisk);
 
 // Main thread: gives item the state its finished run leaves it in. After a
 // hide the source goes only once the stored copy is complete; after an
