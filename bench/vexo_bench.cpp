@@ -8,6 +8,7 @@
 // The vault and the settings live in a new folder beside PATH, so every figure
 // is taken on the disk that holds the input.
 
+#include "PeakMemory.h"
 #include "cipher/FolderWalk.h"
 #include "cipher/HiddenFile.h"
 #include "cipher/Sizes.h"
@@ -29,17 +30,6 @@
 using namespace vexo;
 
 namespace {
-
-qint64 peakResidentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-    }
-    return -1;
-}
 
 // A vault of its own for every run, beside the input; nothing is deleted
 // before the measurement, so no run pays for another's clean-up.

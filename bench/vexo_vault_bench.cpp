@@ -7,6 +7,7 @@
 //
 // The vault and the settings live beside DIR, on the disk that holds it.
 
+#include "PeakMemory.h"
 #include "platform/Settings.h"
 #include "store/DefaultLists.h"
 #include "store/GroupListFile.h"
@@ -25,17 +26,6 @@
 using namespace vexo;
 
 namespace {
-
-qint64 peakResidentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-    }
-    return -1;
-}
 
 int report(qint64 nanoseconds, qint64 items) {
     std::printf("seconds=%.6f items=%lld peak_mib=%lld\n", static_cast<double>(nanoseconds) / 1e9,

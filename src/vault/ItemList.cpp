@@ -1,6 +1,7 @@
 // The items the file list shows: choosing, sorting and searching them.
 
 #include "platform/Log.h"
+#include "vault/ItemOrder.h"
 #include "vault/MainViewController.h"
 
 #include <algorithm>
@@ -12,28 +13,29 @@ using store::FileModelPtr;
 
 // -1, 0 or 1 as a is before, level with or after b in ascending order.
 int compareBy(qint64 sortType, const store::FileModel& a, const store::FileModel& b) {
-    const auto order = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
     switch (sortType) {
     case 2:
         return QString::compare(a.name, b.name, Qt::CaseSensitive);
     case 3:
         return QString::compare(a.path, b.path, Qt::CaseSensitive);
     case 4:
-        return order(a.fileSize, b.fileSize);
+        return threeWay(a.fileSize, b.fileSize);
     case 5: // hidden items first
-        return order(!a.isEncrtypt.load(), !b.isEncrtypt.load());
+        return threeWay(!a.isEncrtypt.load(), !b.isEncrtypt.load());
     case 6:
-        return order(a.createDate, b.createDate);
+        return threeWay(a.createDate, b.createDate);
     default:
-        return order(a.addDate, b.addDate);
+        return threeWay(a.addDate, b.addDate);
     }
 }
 
 void sortItems(QList<FileModelPtr>& items, qint64 sortType, bool ascending) {
-    std::stable_sort(items.begin(), items.end(), [&](const FileModelPtr& a, const FileModelPtr& b) {
-        const int order = compareBy(sortType, *a, *b);
-        return ascending ? order < 0 : order > 0;
-    });
+    stableSortItems(
+        items,
+        [sortType](const store::FileModel& a, const store::FileModel& b) {
+            return compareBy(sortType, a, b);
+        },
+        ascending);
 }
 
 void renumber(QList<FileModelPtr>& items) {

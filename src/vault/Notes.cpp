@@ -4,6 +4,7 @@
 #include "cipher/PosixFiles.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
+#include "vault/ItemOrder.h"
 #include "vault/MainViewController.h"
 #include "vault/NotePackages.h"
 
@@ -19,22 +20,23 @@ using store::FileModelPtr;
 // -1, 0 or 1 as a is before, level with or after b in ascending order of the
 // notes sort key (1 added date, 2 title, 3 creation date; any other: 1).
 int compareNotes(qint64 key, const store::FileModel& a, const store::FileModel& b) {
-    const auto order = [](qint64 x, qint64 y) { return x < y ? -1 : (y < x ? 1 : 0); };
     switch (key) {
     case 2:
         return QString::compare(a.name, b.name, Qt::CaseSensitive);
     case 3:
-        return order(a.createDate, b.createDate);
+        return threeWay(a.createDate, b.createDate);
     default:
-        return order(a.addDate, b.addDate);
+        return threeWay(a.addDate, b.addDate);
     }
 }
 
 void sortNotes(QList<FileModelPtr>& notes, qint64 key, bool ascending) {
-    std::stable_sort(notes.begin(), notes.end(), [&](const FileModelPtr& a, const FileModelPtr& b) {
-        const int order = compareNotes(key, *a, *b);
-        return ascending ? order < 0 : order > 0;
-    });
+    stableSortItems(
+        notes,
+        [key](const store::FileModel& a, const store::FileModel& b) {
+            return compareNotes(key, a, b);
+        },
+        ascending);
 }
 
 bool isNoteGroup(const store::GroupModel& group) {

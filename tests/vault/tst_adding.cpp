@@ -29,8 +29,6 @@ private slots:
         prompt_ = &vault_->prompt;
         catalogue_ = &vault_->catalogue;
         controller_ = &vault_->controller;
-        connect(catalogue_, &VaultCatalogue::progressStateChanged, this,
-                [this](const QString&, bool running) { running_ = running; });
     }
 
     void cleanup() {
@@ -46,7 +44,7 @@ private slots:
         place(QStringLiteral("docs/album/1.jpg"), test::randomBytes(5000, 2));
         place(QStringLiteral("docs/album/deep/2.png"), test::randomBytes(7000, 3));
 
-        QVERIFY(addAndWait({file, text, folder}));
+        QVERIFY(vault_->addAndWait({file, text, folder}));
         const auto& group = catalogue_->groupDirList.at(1);
         QCOMPARE(group->fileModels.size(), 3);
         for (const auto& item : group->fileModels) {
@@ -62,12 +60,13 @@ private slots:
         QCOMPARE(group->fileModels.at(0)->md5CodePath,
                  QString::fromLatin1(
                      QCryptographicHash::hash(first, QCryptographicHash::Md5).toHex().toUpper()));
-        QVERIFY(listSays(file, true) && listSays(folder, true));
+        QCOMPARE(test::TestVault::listedHidden(file), true);
+        QCOMPARE(test::TestVault::listedHidden(folder), true);
         QCOMPARE(prompt_->alerts.size(), 0);
 
         // The digest recorded on the way in is checked on the way out.
         controller_->visableChange(group->fileModels.at(0));
-        QTRY_VERIFY(!group->fileModels.at(0)->isEncrtypt && !running_);
+        QTRY_VERIFY(!group->fileModels.at(0)->isEncrtypt && !vault_->running);
         QCOMPARE(test::readFile(file), first);
         QCOMPARE(prompt_->alerts.size(), 0);
     }
@@ -81,7 +80,7 @@ private slots:
         };
         const QString picture = place(QStringLiteral("p/Photo.JPEG"), "jpeg");
         const QString other = place(QStringLiteral("p/a.pdf"), "pdf");
-        QVERIFY(addAndWait({picture, other}));
+        QVERIFY(vault_->addAndWait({picture, other}));
         QCOMPARE(written,
                  (QStringList{QStringLiteral("%1 %2 1").arg(
                                   picture, cipher::getFileThumbImagePath(picture, QString())),
@@ -94,7 +93,8 @@ private slots:
         const QString link = base_ + QStringLiteral("/link.txt");
         QVERIFY(QFile::link(file, link));
         const QString inVault = place(QStringLiteral("v.vlt/mine.txt"), "x");
-        QVERIFY(addAndWait({file, file, link, inVault, base_ + QStringLiteral("/missing")}));
+        QVERIFY(
+            vault_->addAndWait({file, file, link, inVault, base_ + QStringLiteral("/missing")}));
         QCOMPARE(catalogue_->groupDirList.at(1)->fileModels.size(), 1);
         QCOMPARE(prompt_->alertKeys(), QStringList{QStringLiteral("addRefused.title")});
         QVERIFY(prompt_->alerts.first().informativeText.contains(link));
@@ -111,12 +111,12 @@ private slots:
     void localItemsGoToTheSelectedLocalGroupElseAllFiles() {
         const auto mine = controller_->createGroup(store::kSystemDevicName);
         controller_->selectGroupIndex = mine->index;
-        QVERIFY(addAndWait({place(QStringLiteral("one"), "1")}));
+        QVERIFY(vault_->addAndWait({place(QStringLiteral("one"), "1")}));
         QCOMPARE(mine->fileModels.size(), 1);
 
         openDriveVault(QStringLiteral("Vault.vlt"));
         controller_->selectGroupName = driveKey(QStringLiteral("Vault.vlt"));
-        QVERIFY(addAndWait({place(QStringLiteral("two"), "2")}));
+        QVERIFY(vault_->addAndWait({place(QStringLiteral("two"), "2")}));
         QCOMPARE(catalogue_->groupDirList.at(1)->fileModels.size(), 1);
     }
 
@@ -148,7 +148,7 @@ private slots:
             QCOMPARE(test::readFile(file), content);
             return;
         }
-        QTRY_VERIFY(!running_);
+        QTRY_VERIFY(!vault_->running);
         const QString key = driveKey(vault);
         QCOMPARE(controller_->selectGroupName, key);
         const auto& items = catalogue_->UPLibrary.value(key).at(1)->fileModels;
@@ -169,7 +169,7 @@ private slots:
         prompt_->fileAnswers << QStringList{platform::volumePath(other)};
         controller_->AddFileActionForPaths({file});
         QCOMPARE(prompt_->alertKeys().first(), QStringLiteral("addMessage1.string"));
-        QTRY_VERIFY(catalogue_->UPLibrary.contains(other) && !running_);
+        QTRY_VERIFY(catalogue_->UPLibrary.contains(other) && !vault_->running);
         QCOMPARE(catalogue_->UPLibrary.value(other).at(1)->fileModels.size(), 1);
     }
 
@@ -195,12 +195,12 @@ private slots:
         catalogue_->progressObserver = [this](const store::FileModelPtr&, qint64) {
             controller_->encryptCancelBtnAction();
         };
-        QVERIFY(addAndWait(files));
+        QVERIFY(vault_->addAndWait(files));
         for (const auto& item : catalogue_->groupDirList.at(1)->fileModels) {
             QVERIFY(!item->isEncrtypt);
             QVERIFY(item->isCancel);
             QVERIFY(QFileInfo::exists(item->path));
-            QVERIFY(listSays(item->path, false));
+            QCOMPARE(test::TestVault::listedHidden(item->path), false);
         }
         QCOMPARE(test::readFile(files.first()), test::randomBytes(2'000'000, 6));
     }
@@ -215,7 +215,7 @@ private slots:
             if (item->path == unreadable)
                 test::writeFile(unreadable + QStringLiteral("/late"), "late");
         };
-        QVERIFY(addAndWait({unreadable, fine}));
+        QVERIFY(vault_->addAndWait({unreadable, fine}));
         const auto& items = catalogue_->groupDirList.at(1)->fileModels;
         QVERIFY(!items.at(0)->isEncrtypt);
         QVERIFY(items.at(1)->isEncrtypt);
@@ -235,7 +235,7 @@ private slots:
         controller_->selectGroupName = driveKey(QStringLiteral("Vault.vlt"));
         prompt_->fileAnswers << QStringList{platform::volumePath(drive_)};
         controller_->addFilesAction();
-        QTRY_VERIFY(!running_);
+        QTRY_VERIFY(!vault_->running);
         QStringList names;
         for (const auto& item :
              catalogue_->UPLibrary.value(driveKey(QStringLiteral("Vault.vlt"))).at(1)->fileModels)
@@ -283,25 +283,7 @@ private:
     QString driveKey(const QString& vault) const { return drive_ + u'/' + vault; }
     void openDriveVault(const QString& vault) { catalogue_->moveUpList(drive_, driveKey(vault)); }
 
-    bool addAndWait(const QStringList& paths) {
-        controller_->AddFileActionForPaths(paths);
-        return QTest::qWaitFor([this] { return !running_; }, 20000);
-    }
-
-    bool listSays(const QString& path, bool hidden) const {
-        const auto groups = store::readGroupList(store::AppGroupDirListPath(),
-                                                 store::ListKind::Local, store::kSystemDevicName);
-        if (!groups)
-            return false;
-        for (const auto& group : *groups)
-            for (const auto& item : group->fileModels)
-                if (item->path == path)
-                    return item->isEncrtypt == hidden;
-        return false;
-    }
-
     int count_ = 0;
-    bool running_ = false;
     QString base_;
     QString drive_;
     std::unique_ptr<test::TestVault> vault_;

@@ -18,14 +18,14 @@ private slots:
         vault_ = std::make_unique<test::TestVault>(base_ + QStringLiteral("/v.vlt"));
         catalogue_ = &vault_->catalogue;
         controller_ = &vault_->controller;
-        connect(catalogue_, &VaultCatalogue::progressStateChanged, this,
-                [this](const QString&, bool running) { running_ = running; });
         // Three items in "all files", two in a group of their own, all hidden.
         const auto group = controller_->createGroup(store::kSystemDevicName);
         controller_->selectGroupIndex = 1;
-        QVERIFY(addAndWait({file(1), file(2), file(3)}));
+        for (int n = 1; n <= 5; ++n)
+            test::writeFile(file(n), content(n));
+        QVERIFY(vault_->addAndWait({file(1), file(2), file(3)}));
         controller_->selectGroupIndex = group->index;
-        QVERIFY(addAndWait({file(4), file(5)}));
+        QVERIFY(vault_->addAndWait({file(4), file(5)}));
     }
 
     void cleanup() {
@@ -44,7 +44,7 @@ private slots:
         // An item hidden on its own is passed over by the next bulk hide.
         const auto lone = catalogue_->groupDirList.at(2)->fileModels.first();
         controller_->visableChange(lone);
-        QTRY_VERIFY(!running_ && lone->isEncrtypt);
+        QTRY_VERIFY(!vault_->running && lone->isEncrtypt);
         QStringList walked;
         catalogue_->progressObserver = [&walked](const store::FileModelPtr& item, qint64) {
             if (!walked.contains(item->path))
@@ -63,7 +63,7 @@ private slots:
         controller_->doFileType = 3;
         QVERIFY(bulkAndWait());
         controller_->hiddenAllItemFileModel(2);
-        QTRY_VERIFY(!running_);
+        QTRY_VERIFY(!vault_->running);
         QCOMPARE(visibleCount(), 3);
         for (const auto& item : catalogue_->groupDirList.at(2)->fileModels)
             QVERIFY(item->isEncrtypt && !QFileInfo::exists(item->path));
@@ -91,7 +91,7 @@ private slots:
     void theOpenButtonUnhidesAHiddenItem() {
         const auto item = catalogue_->groupDirList.at(1)->fileModels.first();
         controller_->deCodeAESAtFilemodel(item);
-        QTRY_VERIFY(!running_ && !item->isEncrtypt);
+        QTRY_VERIFY(!vault_->running && !item->isEncrtypt);
         QCOMPARE(test::readFile(item->path), content(1));
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item)));
     }
@@ -102,7 +102,7 @@ private slots:
         // Locked while the walk runs: the controller goes, the catalogue stays.
         vault_->controller.lockvexoAction();
         MainViewController afterUnlock(*catalogue_);
-        QTRY_VERIFY(!running_);
+        QTRY_VERIFY(!vault_->running);
         afterUnlock.setUp();
         afterUnlock.createGroup(store::kSystemDevicName);
         QCOMPARE(listedHiddenCount(), 0);
@@ -116,16 +116,9 @@ private:
     QString file(int n) const { return base_ + QStringLiteral("/f/%1.bin").arg(n); }
     QByteArray content(int n) const { return test::randomBytes(100'000 * n, n); }
 
-    bool addAndWait(const QStringList& paths) {
-        for (const QString& path : paths)
-            test::writeFile(path, content(path.section(u'/', -1).section(u'.', 0, 0).toInt()));
-        controller_->AddFileActionForPaths(paths);
-        return QTest::qWaitFor([this] { return !running_; }, 20000);
-    }
-
     bool bulkAndWait() {
         controller_->UnhideFileOrHideFileAction();
-        return QTest::qWaitFor([this] { return !running_; }, 20000);
+        return QTest::qWaitFor([this] { return !vault_->running; }, 20000);
     }
 
     int visibleCount() const {
@@ -147,7 +140,6 @@ private:
     }
 
     int count_ = 0;
-    bool running_ = false;
     QString base_;
     std::unique_ptr<test::TestVault> vault_;
     VaultCatalogue* catalogue_ = nullptr;

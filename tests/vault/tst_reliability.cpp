@@ -39,14 +39,14 @@ private slots:
         open();
         const QByteArray content = test::randomBytes(3'000'000, 1);
         const QString file = place(QStringLiteral("big.bin"), content);
-        QVERIFY(addAndWait({file}));
+        QVERIFY(vault_->addAndWait({file}));
         const auto item = catalogue_->groupDirList.at(1)->fileModels.first();
         QVERIFY(!item->isEncrtypt);
         QCOMPARE(test::readFile(file), content);
         QCOMPARE(vault_->prompt.alertKeys(), QStringList{QStringLiteral("hideFailed.title")});
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item) + u'/' +
                                    cipher::AESPath(QStringLiteral("big.bin"))));
-        QVERIFY(listed(file).has_value() && !*listed(file));
+        QCOMPARE(test::TestVault::listedHidden(file), false);
         catalogue_->workers().waitForDone();
         vault_.reset();
     }
@@ -61,14 +61,14 @@ private slots:
             contents << test::randomBytes(1'200'000, 10 + i);
             files << onDrive(QStringLiteral("f%1.bin").arg(i), contents.last());
         }
-        QVERIFY(addAndWait({files.first()}));
+        QVERIFY(vault_->addAndWait({files.first()}));
         const QString pulled = base_ + QStringLiteral("/pulled");
         // The second file's hide is under way when the drive goes.
         catalogue_->progressObserver = [&](const store::FileModelPtr& item, qint64) {
             if (item->path == files.at(1) && QFileInfo::exists(platform::volumePath(drive_)))
                 QVERIFY(QDir().rename(platform::volumePath(drive_), pulled));
         };
-        QVERIFY(addAndWait(files.mid(1)));
+        QVERIFY(vault_->addAndWait(files.mid(1)));
         QVERIFY(!catalogue_->UPLibrary.contains(key));
         QCOMPARE(controller_->selectGroupName, store::kSystemDevicName);
         QVERIFY(vault_->prompt.alertKeys().contains(QStringLiteral("wenxintishi")));
@@ -83,7 +83,7 @@ private slots:
         for (const auto& item : items) {
             if (item->isEncrtypt) {
                 controller_->visableChange(item);
-                QTRY_VERIFY(!running_);
+                QTRY_VERIFY(!vault_->running);
             }
             QVERIFY(!item->isEncrtypt);
         }
@@ -115,7 +115,7 @@ private slots:
         QFETCH(bool, hiddenAfter);
         const QByteArray content = test::randomBytes(300'000, 3);
         const QString file = place(QStringLiteral("a.bin"), content);
-        QVERIFY(addAndWait({file}));
+        QVERIFY(vault_->addAndWait({file}));
         auto item = catalogue_->groupDirList.at(1)->fileModels.first();
         const QString storedFile = store::itemStorePath(*item) + u'/' + cipher::AESPath(item->name);
         const QString storeCopy = base_ + QStringLiteral("/store-copy");
@@ -133,7 +133,7 @@ private slots:
 
         item = catalogue_->groupDirList.at(1)->fileModels.first();
         QCOMPARE(bool(item->isEncrtypt), hiddenAfter);
-        QCOMPARE(*listed(file), hiddenAfter);
+        QCOMPARE(test::TestVault::listedHidden(file), hiddenAfter);
         QVERIFY(!QFileInfo::exists(base_ + QStringLiteral("/.a.bin.vexo-Ab12Cd")));
         QVERIFY(!QFileInfo::exists(base_ + QStringLiteral("/v.vlt/.GroupDirlist.plist.Xy12Zw")));
         QCOMPARE(QFileInfo::exists(storedFile), hiddenAfter || !placeThere);
@@ -157,7 +157,7 @@ private slots:
         const QString folder = base_ + QStringLiteral("/album");
         place(QStringLiteral("album/a.jpg"), "a");
         place(QStringLiteral("album/b/c.jpg"), "c");
-        QVERIFY(addAndWait({folder}));
+        QVERIFY(vault_->addAndWait({folder}));
         auto item = catalogue_->groupDirList.at(1)->fileModels.first();
         QVERIFY(item->isEncrtypt);
         if (restoredByTheVault)
@@ -174,7 +174,7 @@ private slots:
 
     void aCleanCloseIsNotCheckedAgain() {
         const QString file = place(QStringLiteral("a.bin"), "abc");
-        QVERIFY(addAndWait({file}));
+        QVERIFY(vault_->addAndWait({file}));
         test::writeFile(file, "abc"); // the list is not consulted against this
         catalogue_->workers().waitForDone();
         vault_.reset();
@@ -187,8 +187,6 @@ private:
         vault_ = std::make_unique<test::TestVault>(base_ + QStringLiteral("/v.vlt"));
         catalogue_ = &vault_->catalogue;
         controller_ = &vault_->controller;
-        connect(catalogue_, &VaultCatalogue::progressStateChanged, this,
-                [this](const QString&, bool running) { running_ = running; });
     }
 
     // A new start after a kill: the session marker stays behind.
@@ -212,23 +210,7 @@ private:
         return path;
     }
 
-    bool addAndWait(const QStringList& paths) {
-        controller_->AddFileActionForPaths(paths);
-        return QTest::qWaitFor([this] { return !running_; }, 20000);
-    }
-
-    std::optional<bool> listed(const QString& path) const {
-        const auto groups = store::readGroupList(store::AppGroupDirListPath(),
-                                                 store::ListKind::Local, store::kSystemDevicName);
-        for (const auto& group : groups.value_or(store::GroupList()))
-            for (const auto& item : group->fileModels)
-                if (item->path == path)
-                    return item->isEncrtypt.load();
-        return std::nullopt;
-    }
-
     int count_ = 0;
-    bool running_ = false;
     QString base_;
     QString drive_;
     std::unique_ptr<test::TestVault> vault_;
