@@ -1,49 +1,11 @@
 #include "store/PlistNesting.h"
 
-#include <QXmlStreamReader>
-
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace vexo::store {
 namespace {
-
-// Characters XML forbids but Linux file names may hold (C0 controls, U+FFFE,
-// U+FFFF). libplist writes and reads them raw inside strings; they are never
-// markup, so blanking them in the copy that is checked keeps the structure
-// libplist sees.
-QByteArray withForbiddenCharactersBlanked(QByteArray data) {
-    const QByteArray& bytes = data; // reads must not detach the shared copy
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes.at(i));
-        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
-            data[i] = ' ';
-        } else if (byte == 0xEF && i + 2 < bytes.size() && bytes.at(i + 1) == '\xBF' &&
-                   (bytes.at(i + 2) == '\xBE' || bytes.at(i + 2) == '\xBF')) {
-            data[i] = data[i + 1] = data[i + 2] = ' ';
-        }
-    }
-    return data;
-}
-
-bool xmlNestingWithin(const QByteArray& data, int maxDepth) {
-    QXmlStreamReader reader(withForbiddenCharactersBlanked(data));
-    int depth = 0;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > maxDepth)
-            return false;
-        if (token == QXmlStreamReader::EndElement)
-            --depth;
-        // libplist ends a document type at the first "]>", which may lie inside
-        // a declaration of its internal subset, and would read the rest of the
-        // declaration as values. No list has an internal subset.
-        if (token == QXmlStreamReader::DTD && reader.text().contains(u'['))
-            return false;
-    }
-    return !reader.hasError();
-}
 
 // The object table of a binary property list ("bplist00"): a trailer of 32
 // bytes at the end gives the width of offsets and object references, the
@@ -224,9 +186,7 @@ bool binaryNestingWithin(const QByteArray& data, int maxDepth) {
 } // namespace
 
 bool plistNestingWithin(const QByteArray& data, int maxDepth) {
-    if (data.startsWith("bplist00"))
-        return binaryNestingWithin(data, maxDepth);
-    return xmlNestingWithin(data, maxDepth);
+    return data.startsWith("bplist00") && binaryNestingWithin(data, maxDepth);
 }
 
 } // namespace vexo::store

@@ -310,7 +310,7 @@ void MainViewController::AddFileActionForPaths(const QStringList& paths,
     }
     target->fileModels += items;
     catalogue_.saveListOf(*target->fileModels.constLast());
-    selectGroupIndex = target->index;
+    select(target->groupName, target->index);
     chooseItemsShown();
     emit catalogue_.listsChanged(target->groupName == store::kSystemDevicName
                                      ? ListSelector::LocalFiles

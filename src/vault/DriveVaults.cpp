@@ -44,8 +44,7 @@ void MainViewController::deviceMounted(const platform::MountedVolume& volume) {
 
 void MainViewController::deviceUnmounted() {
     catalogue_.dropGoneDriveVaults();
-    selectGroupIndex = 1;
-    selectGroupName = store::kSystemDevicName;
+    select(store::kSystemDevicName, 1);
     emit catalogue_.listsChanged(ListSelector::DriveVaults);
 }
 

@@ -79,8 +79,7 @@ store::GroupModelPtr MainViewController::createGroup(const QString& section) {
     group->index = groups->size() - 1;
     groups->insert(groups->size() - 1, group);
     renumber(*groups);
-    selectGroupName = section;
-    selectGroupIndex = group->index;
+    select(section, group->index);
     if (!notes)
         saveSection(section);
     return group;

@@ -18,10 +18,8 @@ MainViewController::MainViewController(VaultCatalogue& catalogue, QObject* paren
     : QObject(parent), catalogue_(catalogue) {
     connect(&catalogue_, &VaultCatalogue::driveVaultsDropped, this,
             [this](const QStringList& keys) {
-                if (keys.contains(selectGroupName)) {
-                    selectGroupName = store::kSystemDevicName;
-                    selectGroupIndex = 1;
-                }
+                if (keys.contains(selectGroupName))
+                    select(store::kSystemDevicName, 1);
             });
 }
 
@@ -48,6 +46,13 @@ QString MainViewController::getMD5ForPath(const QString& path) {
     const QString digest = platform::fileDigest(path);
     qCInfo(lcVexo, "MD5:%s", qUtf8Printable(digest));
     return digest;
+}
+
+void MainViewController::select(const QString& groupName, qint64 groupIndex) {
+    selectGroupName = groupName;
+    selectGroupIndex = groupIndex;
+    selectGroup_ItemIndex = 0;
+    emit selectionChanged();
 }
 
 store::GroupModelPtr MainViewController::selectedGroup() const {

@@ -118,8 +118,9 @@ public:
     // the next save keeps that order.
     void chooseItemsShown();
 
-    // Runs the search for text (case-insensitive part of the item's name)
-    // over the selected group's own items, then chooses the items shown.
+    // Runs the search for text (case-insensitive part of the name) over the
+    // selected group's own items, or over every note while a note group is
+    // selected, then chooses what is shown.
     void controlTextDidChange(const QString& text);
 
     // Adding. The two choosers (any files and folders; drive vault folders
@@ -184,10 +185,16 @@ public:
 
     // Takes item off its list. A visible item goes at once; a hidden one only
     // after the user confirms and it has been unhidden. completed runs when
-    // the item is gone from the list.
+    // the removal has ended, whether the item went or stayed.
     void removeItemFromList(const store::FileModelPtr& item, std::function<void()> completed = {});
 
+signals:
+    // The controller moved the selection itself (an addition, a drive that
+    // went away, a new group); views show the group selected now.
+    void selectionChanged();
+
 private:
+    void select(const QString& groupName, qint64 groupIndex);
     void reopenRememberedDriveVaults();
     void makeVaultFolders();
     void loadOrCreateLocalLists();

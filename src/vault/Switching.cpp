@@ -32,8 +32,7 @@ bool MainViewController::refuseSwitch(const store::FileModel& item) {
     catalogue_.dropGoneDriveVaultsAndTell();
     if (catalogue_.UPLibrary.size() == open)
         return false;
-    selectGroupName = store::kSystemDevicName;
-    selectGroupIndex = 1;
+    select(store::kSystemDevicName, 1);
     return true;
 }
 

@@ -55,15 +55,6 @@ inline QByteArray nestedBinaryArrays(int depth) {
     return binaryPlist(objects);
 }
 
-// The XML form of the same nesting inside the plist element.
-inline QByteArray nestedXmlArrays(int depth) {
-    QByteArray data("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">");
-    data.append(QByteArray("<array>").repeated(depth));
-    data.append(QByteArray("</array>").repeated(depth));
-    data.append("</plist>\n");
-    return data;
-}
-
 // The binary form libplist writes for an XML property list.
 inline QByteArray binaryFromXml(const QByteArray& xml) {
     plist_t root = nullptr;

@@ -46,18 +46,6 @@ private slots:
         const QByteArray aString("\x51"
                                  "a",
                                  2);
-        QTest::newRow("xml at the limit") << nestedXmlArrays(15) << true;
-        QTest::newRow("xml one level deeper") << nestedXmlArrays(16) << false;
-        QTest::newRow("xml a million levels deep") << nestedXmlArrays(1'000'000) << false;
-        QTest::newRow("xml not well formed") << QByteArray("<plist><array></plist>") << false;
-        QTest::newRow("xml with raw controls and U+FFFF in a string")
-            << QByteArray("<plist><string>a\x01\x1f\xef\xbf\xbf\xef\xbf\xbe</string></plist>")
-            << true;
-        QTest::newRow("xml with an internal document type subset")
-            << QByteArray("<!DOCTYPE plist [<!ENTITY x \"]><array>\">]><plist><array/></plist>")
-            << false;
-        QTest::newRow("written list")
-            << groupListData({std::make_shared<GroupModel>()}, ListKind::Local) << true;
         QTest::newRow("binary from libplist") << libplistBinaryList() << true;
         QTest::newRow("binary at the limit") << nestedBinaryArrays(16) << true;
         QTest::newRow("binary one level deeper") << nestedBinaryArrays(17) << false;

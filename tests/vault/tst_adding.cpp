@@ -118,6 +118,9 @@ private slots:
         controller_->selectGroupName = driveKey(QStringLiteral("Vault.vlt"));
         QVERIFY(vault_->addAndWait({place(QStringLiteral("two"), "2")}));
         QCOMPARE(catalogue_->groupDirList.at(1)->fileModels.size(), 1);
+        // The selection follows the items to where they went.
+        QCOMPARE(controller_->selectGroupName, store::kSystemDevicName);
+        QCOMPARE(controller_->selectGroupIndex, 1);
     }
 
     void aDriveWithoutVaultAsksForItsName_data() {
