@@ -53,6 +53,17 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("remmenberBtn.state")).toString(), QStringLiteral("x"));
     }
 
+    // Reads are kept while the file is unchanged; another program (the
+    // command-line tool) writing the file is seen at the next read.
+    void aChangeMadeByAnotherProgramIsRead() {
+        Settings::setValue(keys::kSOUREPASSWORD, QStringLiteral("old"));
+        QCOMPARE(Settings::value(keys::kSOUREPASSWORD), QStringLiteral("old"));
+        vexo::test::writeFile(Settings::fileName(), "[General]\nkSOUREPASSWORD=newer\n");
+        QCOMPARE(Settings::value(keys::kSOUREPASSWORD), QStringLiteral("newer"));
+        QFile::remove(Settings::fileName());
+        QVERIFY(!Settings::contains(keys::kSOUREPASSWORD));
+    }
+
     void removeMakesAnEntryAbsent() {
         Settings::setValue(keys::kPASSWORDHINTCONTENT, QStringLiteral("hint"));
         Settings::remove(keys::kPASSWORDHINTCONTENT);
