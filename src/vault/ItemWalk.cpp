@@ -102,7 +102,8 @@ void syncStores(QList<Ended>& batch) {
 void settle(const std::shared_ptr<Walk>& walk, bool cancelled) {
     QList<Ended> batch = std::exchange(walk->ended, {});
     walk->catalogue->workers().start([walk, batch = std::move(batch), cancelled]() mutable {
-        syncStores(batch);
+        if (walk->hiding) // an unhide makes what it restores durable itself
+            syncStores(batch);
         QMetaObject::invokeMethod(
             walk->catalogue,
             [walk, batch, cancelled] {
