@@ -43,6 +43,7 @@ void step(const std::shared_ptr<Walk>& walk);
 void finish(const std::shared_ptr<Walk>& walk) {
     VaultCatalogue& catalogue = *walk->catalogue;
     catalogue.flushPendingSaves();
+    catalogue.runEnded();
     // A drive pulled out during the walk fails its items; its vault closes.
     catalogue.dropGoneDriveVaultsAndTell();
     const bool cancelled = walk->summary.cancelledAt >= 0;
@@ -164,6 +165,7 @@ void walkItems(VaultCatalogue& catalogue, QList<store::FileModelPtr> items, bool
                std::function<void(const WalkSummary&)> finished) {
     emit catalogue.progressStateChanged(
         platform::localizedStringForKey(QStringLiteral("process.text")), true);
+    catalogue.runStarted();
     step(std::make_shared<Walk>(
         Walk{&catalogue, std::move(items), hiding, std::move(finished), 0, {}, {}}));
 }

@@ -60,6 +60,7 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
         platform::localizedStringForKey(QStringLiteral("process.text")), true);
 
     VaultCatalogue* catalogue = &catalogue_;
+    catalogue_.runStarted();
     catalogue_.workers().start([catalogue, item, hiding, completed = std::move(completed)] {
         const RunOutcome outcome = runItem(catalogue, item, hiding);
         QMetaObject::invokeMethod(
@@ -67,21 +68,21 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
             [catalogue, item, hiding, outcome, completed] {
                 const QString failure = hiding ? applyHide(item, outcome)
                                                : applyUnhide(catalogue->prompt(), item, outcome);
+                const bool cancelled = outcome.cancelled();
+                if (!cancelled)
+                    catalogue->saveListOf(*item);
+                catalogue->runEnded();
+                emit catalogue->itemChanged(item);
+                emit catalogue->progressStateChanged(
+                    platform::localizedStringForKey(cancelled ? QStringLiteral("Cancel")
+                                                              : QStringLiteral("Completed")),
+                    false);
                 if (!failure.isEmpty())
                     tell(catalogue->prompt(),
                          hiding ? QStringLiteral("hideFailed.title")
                                 : QStringLiteral("unhideFailed.title"),
                          failure);
-                emit catalogue->itemChanged(item);
-                const bool cancelled = outcome.cancelled();
-                emit catalogue->progressStateChanged(
-                    platform::localizedStringForKey(cancelled ? QStringLiteral("Cancel")
-                                                              : QStringLiteral("Completed")),
-                    false);
-                if (cancelled)
-                    return;
-                catalogue->saveListOf(*item);
-                if (completed)
+                if (!cancelled && completed)
                     completed();
             },
             Qt::QueuedConnection);

@@ -67,14 +67,17 @@ VaultCatalogue::VaultCatalogue(Prompt& prompt, QObject* parent) : QObject(parent
 }
 
 VaultCatalogue::~VaultCatalogue() {
-    // Outcomes still on their way cannot be applied any more: a vault with
-    // work under way stays marked, so the next start checks it.
-    const bool interrupted = workers_.activeThreadCount() > 0;
+    // Outcomes still on their way cannot be applied any more, and the lists
+    // in memory show their items in their target state: a vault with work
+    // under way keeps its files as they are and stays marked, so the next
+    // start checks it against the disk.
+    const bool interrupted = runsUnderWay_ > 0 || workers_.activeThreadCount() > 0;
     workers_.waitForDone();
+    if (interrupted)
+        return;
     flushPendingSaves();
-    if (!interrupted)
-        for (const QString& folder : std::as_const(sessions_))
-            closeSessionOf(folder);
+    for (const QString& folder : std::as_const(sessions_))
+        closeSessionOf(folder);
 }
 
 bool VaultCatalogue::beginSession(const QString& vaultFolder) {

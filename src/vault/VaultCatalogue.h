@@ -57,6 +57,12 @@ public:
     // Writes every list whose save is pending.
     void flushPendingSaves();
 
+    // A hide, unhide or walk starts or has had its outcome applied; the
+    // catalogue ended while one is under way leaves its vaults to be checked
+    // at the next start.
+    void runStarted() { ++runsUnderWay_; }
+    void runEnded() { --runsUnderWay_; }
+
     store::GroupList groupDirList;
     store::GroupList groupNoteList;
     QMap<QString, store::GroupList> UPLibrary; // drive-vault key -> its groups
@@ -111,6 +117,7 @@ private:
     QThreadPool workers_;
     QSet<QString> pendingSaves_; // groupName of each list to write
     QStringList sessions_;       // vault folders marked in use
+    int runsUnderWay_ = 0;
     QTimer saveTimer_;
 };
 

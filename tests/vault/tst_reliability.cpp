@@ -172,6 +172,37 @@ private slots:
         QCOMPARE(QFileInfo::exists(folder + QStringLiteral("/b/c.jpg")), restoredByTheVault);
     }
 
+    // The application quits while a walk is half done: the next start finds
+    // every item whole and shown as the disk says.
+    void aCatalogueEndedDuringAWalkIsCheckedAtTheNextStart() {
+        QStringList files;
+        for (int i = 0; i < 4; ++i)
+            files << place(QStringLiteral("w/%1.bin").arg(i), test::randomBytes(600'000, 40 + i));
+        std::atomic<bool> second{false};
+        catalogue_->progressObserver = [&](const store::FileModelPtr& item, qint64) {
+            if (item->path == files.at(1))
+                second = true;
+        };
+        controller_->AddFileActionForPaths(files);
+        QTRY_VERIFY(second);
+        catalogue_->progressObserver = {};
+        vault_.reset();
+        open();
+        for (const auto& item : catalogue_->groupDirList.at(1)->fileModels) {
+            QCOMPARE(QFileInfo::exists(item->path), !item->isEncrtypt);
+            QCOMPARE(
+                QFileInfo::exists(store::itemStorePath(*item) + u'/' + cipher::AESPath(item->name)),
+                bool(item->isEncrtypt));
+            if (item->isEncrtypt) {
+                controller_->visableChange(item);
+                QVERIFY(vault_->waitUntilIdle());
+            }
+        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(test::readFile(files.at(i)), test::randomBytes(600'000, 40 + i));
+        QCOMPARE(vault_->prompt.alerts.size(), 0);
+    }
+
     void aCleanCloseIsNotCheckedAgain() {
         const QString file = place(QStringLiteral("a.bin"), "abc");
         QVERIFY(vault_->addAndWait({file}));
