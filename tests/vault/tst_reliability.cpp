@@ -27,7 +27,8 @@ private slots:
     }
 
     void cleanup() {
-        catalogue_->workers().waitForDone();
+        if (vault_)
+            vault_->catalogue.workers().waitForDone();
         vault_.reset();
     }
 
