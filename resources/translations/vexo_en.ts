@@ -259,5 +259,13 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>vaultInUse.title</source>
+        <translation>The vault is open in another program</translation>
+    </message>
+    <message>
+        <source>vaultInUse.message</source>
+        <translation>Vexo or vexo-cli already has this vault open. Close it there first, then try again.</translation>
+    </message>
 </context>
 </TS>

@@ -259,5 +259,13 @@
         <source>OK</source>
         <translation>好</translation>
     </message>
+    <message>
+        <source>vaultInUse.title</source>
+        <translation>保险库已在另一个程序中打开</translation>
+    </message>
+    <message>
+        <source>vaultInUse.message</source>
+        <translation>Vexo 或 vexo-cli 已打开此保险库。请先在那里关闭，然后重试。</translation>
+    </message>
 </context>
 </TS>

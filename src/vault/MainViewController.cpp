@@ -23,19 +23,20 @@ MainViewController::MainViewController(VaultCatalogue& catalogue, QObject* paren
             });
 }
 
-void MainViewController::setUp(bool firstRun) {
+bool MainViewController::setUp(bool firstRun) {
     isAscending = true;
     sortType = 1;
     selectGroupIndex = 1;
     selectGroup_ItemIndex = 0;
     selectGroupName = store::kSystemDevicName;
-    reopenRememberedDriveVaults();
     if (!firstRun)
         makeVaultFolders();
     // Work that was still running at the last lock recorded its outcome in
     // the catalogue, so a loaded catalogue is kept rather than read again.
-    if (catalogue_.groupDirList.isEmpty())
-        loadOrCreateLocalLists();
+    if (catalogue_.groupDirList.isEmpty() && !loadOrCreateLocalLists())
+        return false;
+    reopenRememberedDriveVaults();
+    return true;
 }
 
 void MainViewController::lockvexoAction() {
@@ -89,7 +90,18 @@ void MainViewController::makeVaultFolders() {
     }
 }
 
-void MainViewController::loadOrCreateLocalLists() {
+bool MainViewController::loadOrCreateLocalLists() {
+    // The vault is taken before anything is read from it or written to it.
+    const QString root = store::AppRootDirKey();
+    SessionStart start = SessionStart::Fresh;
+    if (QFileInfo(root).isDir()) {
+        start = catalogue_.beginSession(root);
+        if (start == SessionStart::InUse) {
+            catalogue_.tellVaultInUse(root);
+            return false;
+        }
+        removeListWriterLeftovers(root);
+    }
     const bool hadFileList = QFileInfo::exists(store::AppGroupDirListPath());
     const bool filesRead = hadFileList && catalogue_.setGroupDirListSource();
     const bool notesRead = filesRead && catalogue_.setNotesListSource();
@@ -99,17 +111,14 @@ void MainViewController::loadOrCreateLocalLists() {
         catalogue_.groupDirList = store::defaultLocalGroupList();
         catalogue_.SaveGroupList(ListSelector::LocalFiles);
     }
-    const QString root = store::AppRootDirKey();
-    if (!QFileInfo(root).isDir())
-        return;
-    removeListWriterLeftovers(root);
-    if (catalogue_.beginSession(root) && reconcileWithDisk(catalogue_.groupDirList))
+    if (start == SessionStart::AfterCut && reconcileWithDisk(catalogue_.groupDirList))
         catalogue_.SaveGroupList(ListSelector::LocalFiles);
     // A vault whose notes list is missing or unreadable starts its notes anew.
     if (catalogue_.groupNoteList.isEmpty()) {
         catalogue_.groupNoteList = store::defaultNoteGroupList();
         catalogue_.SaveGroupList(ListSelector::Notes);
     }
+    return true;
 }
 
 void MainViewController::tellListUnreadable() {

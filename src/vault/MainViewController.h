@@ -28,7 +28,9 @@ public:
     // Fills the catalogue on the first unlock (and keeps it on later ones),
     // reopens the remembered drive vaults whose drives are mounted and makes
     // the vault's folders when they are missing.
-    void setUp(bool firstRun = false);
+    // False when another program has the vault open (the user is told);
+    // nothing has been read or written then.
+    bool setUp(bool firstRun = false);
 
     // The digest recorded for an item when it is added and checked when it is
     // unhidden: MD5 of a regular file, empty for anything else.
@@ -197,7 +199,7 @@ private:
     void select(const QString& groupName, qint64 groupIndex);
     void reopenRememberedDriveVaults();
     void makeVaultFolders();
-    void loadOrCreateLocalLists();
+    bool loadOrCreateLocalLists();
     void tellListUnreadable();
     bool refuseSwitch(const store::FileModel& item);
     bool driveVaultPasswordAccepted(const QString& listFile);

@@ -12,6 +12,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+
 namespace vexo::vault {
 namespace {
 
@@ -76,12 +80,21 @@ QString sessionMarkerIn(const QString& vaultFolder) {
 
 } // namespace
 
-bool openSessionOf(const QString& vaultFolder) {
+SessionStart openSessionOf(const QString& vaultFolder, platform::UniqueFd& lock) {
+    const QByteArray lockFile =
+        QFile::encodeName(store::joinPath(vaultFolder, QStringLiteral(".vault-lock")));
+    lock = platform::UniqueFd(::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (lock.valid() && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK)
+            return SessionStart::InUse;
+        // A file system without locks must not keep the user out.
+        qCWarning(lcVexo, "cannot lock %s", lockFile.constData());
+    }
     const QString marker = sessionMarkerIn(vaultFolder);
     const bool unfinished = QFileInfo::exists(marker);
     if (!unfinished && !platform::writeFileAtomically(marker, {}))
         qCWarning(lcVexo, "cannot mark %s as in use", qUtf8Printable(vaultFolder));
-    return unfinished;
+    return unfinished ? SessionStart::AfterCut : SessionStart::Fresh;
 }
 
 void closeSessionOf(const QString& vaultFolder) {

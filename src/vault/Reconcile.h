@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/UniqueFd.h"
 #include "store/GroupModel.h"
 
 #include <QString>
@@ -15,10 +16,18 @@ namespace vexo::vault {
 // must then be written).
 bool reconcileWithDisk(const store::GroupList& groups);
 
-// Marks the vault in vaultFolder as in use until closeSessionOf. True when
-// it was still marked: the session before did not end (a kill, a power cut,
-// a drive pulled out), so its lists must be checked against the disk.
-bool openSessionOf(const QString& vaultFolder);
+// How opening the vault in a folder went.
+enum class SessionStart {
+    Fresh,    // the last session ended cleanly
+    AfterCut, // it did not (a kill, a power cut, a drive pulled out): the
+              // lists must be checked against the disk
+    InUse,    // another process has the vault open
+};
+
+// Takes the vault in vaultFolder for this process (an advisory lock on its
+// ".vault-lock" file, held through lock and released by the system when the
+// process ends, however it ends) and marks it in use until closeSessionOf.
+SessionStart openSessionOf(const QString& vaultFolder, platform::UniqueFd& lock);
 void closeSessionOf(const QString& vaultFolder);
 
 // Removes the temporary files the list writer leaves in folder when it is

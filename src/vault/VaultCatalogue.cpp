@@ -76,14 +76,18 @@ VaultCatalogue::~VaultCatalogue() {
     if (interrupted)
         return;
     flushPendingSaves();
-    for (const QString& folder : std::as_const(sessions_))
-        closeSessionOf(folder);
+    for (const auto& session : sessions_)
+        closeSessionOf(session.first);
 }
 
-bool VaultCatalogue::beginSession(const QString& vaultFolder) {
-    if (!sessions_.contains(vaultFolder))
-        sessions_ << vaultFolder;
-    return openSessionOf(vaultFolder);
+SessionStart VaultCatalogue::beginSession(const QString& vaultFolder) {
+    if (sessions_.count(vaultFolder) > 0)
+        return SessionStart::Fresh; // this catalogue holds it already
+    platform::UniqueFd lock;
+    const SessionStart start = openSessionOf(vaultFolder, lock);
+    if (start != SessionStart::InUse)
+        sessions_.emplace(vaultFolder, std::move(lock));
+    return start;
 }
 
 bool VaultCatalogue::saveListOf(const store::FileModel& item) {
@@ -164,11 +168,15 @@ bool VaultCatalogue::saveUpListForName(const QString& key, const QString& passwo
 
 void VaultCatalogue::moveUpList(const QString& drive, const QString& key) {
     const QString path = store::AppGroupMoveUPListPath(drive, vaultFolderOfKey(key));
-    const bool unfinished = beginSession(QFileInfo(path).path());
+    const SessionStart start = beginSession(QFileInfo(path).path());
+    if (start == SessionStart::InUse) {
+        tellVaultInUse(QFileInfo(path).path());
+        return;
+    }
     if (auto groups = store::readGroupList(path, store::ListKind::Drive, key, drive)) {
         UPLibrary.insert(key, std::move(*groups));
         removeListWriterLeftovers(QFileInfo(path).path());
-        if (unfinished && reconcileWithDisk(UPLibrary.value(key)))
+        if (start == SessionStart::AfterCut && reconcileWithDisk(UPLibrary.value(key)))
             saveUpListForName(key);
     } else {
         if (QFileInfo::exists(path))
@@ -192,6 +200,15 @@ QStringList VaultCatalogue::dropGoneDriveVaults() {
         emit listsChanged(ListSelector::DriveVaults);
     }
     return dropped;
+}
+
+void VaultCatalogue::tellVaultInUse(const QString& vaultFolder) {
+    prompt_.alert({Prompt::Style::Warning,
+                   QStringLiteral("vaultInUse.title"),
+                   {},
+                   QStringLiteral("vaultInUse.message"),
+                   vaultFolder,
+                   {QStringLiteral("okBtn.Title")}});
 }
 
 void VaultCatalogue::dropGoneDriveVaultsAndTell() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/GroupModel.h"
+#include "vault/Reconcile.h"
 
 #include <QMap>
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 
 namespace vexo::vault {
 
@@ -88,15 +90,16 @@ public:
     // writes it.
     void moveUpList(const QString& drive, const QString& key);
 
-    // Marks the vault in vaultFolder as in use until the catalogue ends; true
-    // when the session before did not end and the lists read from there must
-    // be checked against the disk.
-    bool beginSession(const QString& vaultFolder);
+    // Takes the vault in vaultFolder for this catalogue until it ends (see
+    // openSessionOf).
+    SessionStart beginSession(const QString& vaultFolder);
 
     // Drops every open drive vault whose folder is gone; the keys dropped.
     QStringList dropGoneDriveVaults();
     // The same, telling the user once for each vault dropped.
     void dropGoneDriveVaultsAndTell();
+    // Tells the user that another program has the vault in vaultFolder open.
+    void tellVaultInUse(const QString& vaultFolder);
 
 signals:
     // Drive vaults whose drive went away were closed.
@@ -115,8 +118,8 @@ private:
 
     Prompt& prompt_;
     QThreadPool workers_;
-    QSet<QString> pendingSaves_; // groupName of each list to write
-    QStringList sessions_;       // vault folders marked in use
+    QSet<QString> pendingSaves_;                     // groupName of each list to write
+    std::map<QString, platform::UniqueFd> sessions_; // vault folder -> its lock
     int runsUnderWay_ = 0;
     QTimer saveTimer_;
 };

@@ -204,6 +204,30 @@ private slots:
         QCOMPARE(vault_->prompt.alerts.size(), 0);
     }
 
+    // One process at a time changes a vault; a second one is refused before
+    // it reads or writes anything, and the vault is free once the first ends.
+    void aVaultInUseIsRefusedToASecondSession() {
+        const QString key = drive_ + QStringLiteral("/Vault.vlt");
+        catalogue_->moveUpList(drive_, key);
+        const QByteArray list = test::readFile(store::AppGroupDirListPath());
+        {
+            test::ScriptedPrompt prompt;
+            VaultCatalogue second(prompt);
+            MainViewController controller(second);
+            QVERIFY(!controller.setUp());
+            second.moveUpList(drive_, key);
+            QVERIFY(second.UPLibrary.isEmpty());
+            QCOMPARE(prompt.alertKeys(), (QStringList{QStringLiteral("vaultInUse.title"),
+                                                      QStringLiteral("vaultInUse.title")}));
+            QVERIFY(second.groupDirList.isEmpty());
+        }
+        QCOMPARE(test::readFile(store::AppGroupDirListPath()), list);
+        vault_.reset();
+        open();
+        QVERIFY(vault_->prompt.alerts.isEmpty());
+        QVERIFY(!catalogue_->groupDirList.isEmpty());
+    }
+
     void aCleanCloseIsNotCheckedAgain() {
         const QString file = place(QStringLiteral("a.bin"), "abc");
         QVERIFY(vault_->addAndWait({file}));
