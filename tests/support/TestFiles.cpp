@@ -22,6 +22,12 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+QString placeFile(const QString& folder, const QString& relative, const QByteArray& bytes) {
+    const QString path = folder + u'/' + relative;
+    writeFile(path, bytes);
+    return path;
+}
+
 QByteArray readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -9,6 +9,8 @@ namespace vexo::test {
 
 // Writes bytes to path, creating its parent folders; fails the test on error.
 void writeFile(const QString& path, const QByteArray& bytes);
+// writeFile(folder + "/" + relative, bytes); the file's path.
+QString placeFile(const QString& folder, const QString& relative, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
 
 // The permission bits of path (st_mode & 07777); -1 when it does not exist.

@@ -274,14 +274,10 @@ private slots:
 
 private:
     QString place(const QString& relative, const QByteArray& content) {
-        const QString path = base_ + u'/' + relative;
-        test::writeFile(path, content);
-        return path;
+        return test::placeFile(base_, relative, content);
     }
     QString onDrive(const QString& relative, const QByteArray& content) {
-        const QString path = platform::volumePath(drive_) + u'/' + relative;
-        test::writeFile(path, content);
-        return path;
+        return test::placeFile(platform::volumePath(drive_), relative, content);
     }
     QString driveKey(const QString& vault) const { return drive_ + u'/' + vault; }
     void openDriveVault(const QString& vault) { catalogue_->moveUpList(drive_, driveKey(vault)); }

@@ -256,14 +256,10 @@ private:
     }
 
     QString place(const QString& relative, const QByteArray& content) {
-        const QString path = base_ + u'/' + relative;
-        test::writeFile(path, content);
-        return path;
+        return test::placeFile(base_, relative, content);
     }
     QString onDrive(const QString& relative, const QByteArray& content) {
-        const QString path = platform::volumePath(drive_) + u'/' + relative;
-        test::writeFile(path, content);
-        return path;
+        return test::placeFile(platform::volumePath(drive_), relative, content);
     }
 
     int count_ = 0;
