@@ -267,5 +267,371 @@
         <source>vaultInUse.message</source>
         <translation>Vexo or vexo-cli already has this vault open. Close it there first, then try again.</translation>
     </message>
+    <message>
+        <source>cli.alreadyHidden</source>
+        <translation>%1 is hidden already.</translation>
+    </message>
+    <message>
+        <source>cli.alreadyVisible</source>
+        <translation>%1 is visible already.</translation>
+    </message>
+    <message>
+        <source>cli.alreadyInVault</source>
+        <translation>%1: already in the vault; left out.</translation>
+    </message>
+    <message>
+        <source>cli.alreadySetUp</source>
+        <translation>A vault is set up already, at %1. Use vexo-cli passwd to change its password.</translation>
+    </message>
+    <message>
+        <source>cli.answeredNo</source>
+        <translation>No terminal to answer on: taking “%1”.</translation>
+    </message>
+    <message>
+        <source>cli.askHint</source>
+        <translation>Password hint:</translation>
+    </message>
+    <message>
+        <source>cli.askNewPassword</source>
+        <translation>New master password:</translation>
+    </message>
+    <message>
+        <source>cli.askOldPassword</source>
+        <translation>Current master password:</translation>
+    </message>
+    <message>
+        <source>cli.askPassword</source>
+        <translation>Master password:</translation>
+    </message>
+    <message>
+        <source>cli.askRepeatPassword</source>
+        <translation>Repeat the new password:</translation>
+    </message>
+    <message>
+        <source>cli.badNumber</source>
+        <translation>“%1” is not a number from 1 up.</translation>
+    </message>
+    <message>
+        <source>cli.cancelled</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>cli.chooseNumber</source>
+        <translation>Choose 1 to %1:</translation>
+    </message>
+    <message>
+        <source>cli.driveVaultOpened</source>
+        <translation>Opened the drive vault %1.</translation>
+    </message>
+    <message>
+        <source>cli.emptyGroupName</source>
+        <translation>A group needs a name.</translation>
+    </message>
+    <message>
+        <source>cli.emptyHint</source>
+        <translation>A password hint is needed; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>cli.emptyPassword</source>
+        <translation>The password must not be empty; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>cli.extraArgument</source>
+        <translation>Unexpected argument “%1”.</translation>
+    </message>
+    <message>
+        <source>cli.groupCreated</source>
+        <translation>Created group %1, “%2”.</translation>
+    </message>
+    <message>
+        <source>cli.groupFixed</source>
+        <translation>Group %1 is an “all” group: it cannot be renamed or deleted.</translation>
+    </message>
+    <message>
+        <source>cli.hidden</source>
+        <translation>Hidden: %1</translation>
+    </message>
+    <message>
+        <source>cli.missingArgument</source>
+        <translation>An argument is missing.</translation>
+    </message>
+    <message>
+        <source>cli.noCommand</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <source>cli.noItems</source>
+        <translation>No items.</translation>
+    </message>
+    <message>
+        <source>cli.noSuchGroup</source>
+        <translation>There is no group %1; see vexo-cli groups.</translation>
+    </message>
+    <message>
+        <source>cli.noSuchItem</source>
+        <translation>%1: no such item in the vault; see vexo-cli list.</translation>
+    </message>
+    <message>
+        <source>cli.noTerminal</source>
+        <translation>No terminal to ask for the password on; give it on standard input with --password-stdin.</translation>
+    </message>
+    <message>
+        <source>cli.noVault</source>
+        <translation>No vault is set up for this user yet. Make one with: vexo-cli init DIR</translation>
+    </message>
+    <message>
+        <source>cli.notHidden</source>
+        <translation>Not hidden: %1</translation>
+    </message>
+    <message>
+        <source>cli.notRemoved</source>
+        <translation>Not removed: %1</translation>
+    </message>
+    <message>
+        <source>cli.noteGroup</source>
+        <translation>Group %1 holds secure notes, not files.</translation>
+    </message>
+    <message>
+        <source>cli.optionNeedsValue</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>cli.passwordChanged</source>
+        <translation>Password changed.</translation>
+    </message>
+    <message>
+        <source>cli.passwordsDiffer</source>
+        <translation>The two passwords differ; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>cli.progressBytes</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>cli.progressLeft</source>
+        <translation>%1 s left</translation>
+    </message>
+    <message>
+        <source>cli.progressRate</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>cli.removed</source>
+        <translation>Removed: %1</translation>
+    </message>
+    <message>
+        <source>cli.sectionDrive</source>
+        <translation>Drive vault %1</translation>
+    </message>
+    <message>
+        <source>cli.sectionLocal</source>
+        <translation>Vault on this computer</translation>
+    </message>
+    <message>
+        <source>cli.sectionNotes</source>
+        <translation>Secure notes</translation>
+    </message>
+    <message>
+        <source>cli.seeHelp</source>
+        <translation>See %1.</translation>
+    </message>
+    <message>
+        <source>cli.stateHidden</source>
+        <translation>hidden</translation>
+    </message>
+    <message>
+        <source>cli.stateVisible</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>cli.statusDriveVault</source>
+        <translation>Drive vault %1: %2 items, %3 hidden</translation>
+    </message>
+    <message>
+        <source>cli.statusItems</source>
+        <translation>Items: %1 (%2 hidden, %3 visible)</translation>
+    </message>
+    <message>
+        <source>cli.statusNotOpenElsewhere</source>
+        <translation>Open in another program: no</translation>
+    </message>
+    <message>
+        <source>cli.statusOpenElsewhere</source>
+        <translation>Open in another program: yes</translation>
+    </message>
+    <message>
+        <source>cli.statusVault</source>
+        <translation>Vault: %1</translation>
+    </message>
+    <message>
+        <source>cli.storeDamaged</source>
+        <translation>damaged: %1: %2</translation>
+    </message>
+    <message>
+        <source>cli.storeMissing</source>
+        <translation>missing: %1: %2</translation>
+    </message>
+    <message>
+        <source>cli.unhidden</source>
+        <translation>Unhidden: %1</translation>
+    </message>
+    <message>
+        <source>cli.unknownCommand</source>
+        <translation>Unknown command “%1”.</translation>
+    </message>
+    <message>
+        <source>cli.unknownGroupAction</source>
+        <translation>Unknown group action “%1”: use add, rename or delete.</translation>
+    </message>
+    <message>
+        <source>cli.unknownOption</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>cli.unknownSort</source>
+        <translation>Unknown sort order “%1”: use added, name, path, size, state or created.</translation>
+    </message>
+    <message>
+        <source>cli.vaultCreated</source>
+        <translation>Vault created at %1</translation>
+    </message>
+    <message>
+        <source>cli.verified</source>
+        <translation>%1 hidden items checked, %2 with problems.</translation>
+    </message>
+    <message>
+        <source>cli.wrongPassword</source>
+        <translation>Wrong password.</translation>
+    </message>
+    <message>
+        <source>passwordFaileMessage.StringValue</source>
+        <translation>The current password is wrong.</translation>
+    </message>
+    <message>
+        <source>passwordSucMessage.StringValue</source>
+        <translation>Your new password is weak.</translation>
+    </message>
+    <message>
+        <source>passwordSucInfomation.StringValue</source>
+        <translation>It has been saved. A longer password that mixes letters, digits and other characters is much harder to guess.</translation>
+    </message>
+    <message>
+        <source>cli.help</source>
+        <translation>Usage: vexo-cli [--password-stdin] COMMAND [ARGS]
+
+Works on the same vault as the Vexo desktop application.
+
+Commands:
+  init DIR [--hint TEXT]   create the vault folder and set the master password
+  status [--json]          the vault, its items and whether another program has it open
+  groups [--json]          every group with its number and item count
+  group add NAME | group rename N NAME | group delete N
+  list [--group N] [--sort added|name|path|size|state|created] [--desc]
+       [--search TEXT] [--json]
+  add [--group N] [--vault-name NAME] PATH...   add files and folders and hide them
+  hide ITEM... | unhide ITEM...                  ITEM: a number from list, or a path
+  remove ITEM... [--yes]   take items off the list (a hidden one is unhidden first)
+  verify [ITEM...] [--json]   check hidden items' stored copies, writing nothing
+  passwd                   change the master password
+
+Options:
+  --password-stdin   read the password, and every later answer, one line each
+                     from standard input instead of the terminal
+  --help             this text; COMMAND --help for a command's own
+
+Exit status: 0 done, 1 an operation failed, 2 wrong usage, 3 wrong password,
+4 the vault is open in another program.</translation>
+    </message>
+    <message>
+        <source>cli.help.init</source>
+        <translation>Usage: vexo-cli init DIR [--hint TEXT]
+
+Creates the vault folder DIR (".vlt" is added when the name lacks it; an
+existing folder is used as it is) and sets the master password, asked twice.
+--hint stores a password hint. Refused when a vault is set up already.</translation>
+    </message>
+    <message>
+        <source>cli.help.status</source>
+        <translation>Usage: vexo-cli status [--json]
+
+Shows the vault folder, how many items it holds, hidden and visible, the
+drive vaults open, and whether another program (the desktop application or
+another vexo-cli) has the vault open. Works while it is open elsewhere too.</translation>
+    </message>
+    <message>
+        <source>cli.help.groups</source>
+        <translation>Usage: vexo-cli groups [--json]
+
+Lists every group: the vault's, each open drive vault's and the secure
+notes'. Use the numbers with list --group, add --group and group.</translation>
+    </message>
+    <message>
+        <source>cli.help.group</source>
+        <translation>Usage: vexo-cli group add NAME
+       vexo-cli group rename N NAME
+       vexo-cli group delete N
+
+Adds a group to the vault, renames group N or deletes it. The items of a
+deleted group move to "All files". The "all" groups cannot be changed.</translation>
+    </message>
+    <message>
+        <source>cli.help.list</source>
+        <translation>Usage: vexo-cli list [--group N] [--sort KEY] [--desc] [--search TEXT] [--json]
+
+Lists the items of every open vault, or those group N shows. KEY is added
+(the default), name, path, size, state or created; --desc reverses the
+order. --search keeps the items whose name holds TEXT, letter case aside.
+The numbers stay the same whatever the order: hide, unhide, remove and
+verify take them.</translation>
+    </message>
+    <message>
+        <source>cli.help.add</source>
+        <translation>Usage: vexo-cli add [--group N] [--vault-name NAME] PATH...
+
+Adds files and folders to the vault and hides them. Items on a removable
+drive go to the drive's own vault; when the drive has none open, a new one
+is made, named NAME (or as you answer; "Vault.vlt" when you give no name).
+Adding a drive vault folder (a ".vlt" folder on a drive) opens that vault.
+--group N puts the new items in group N.</translation>
+    </message>
+    <message>
+        <source>cli.help.hide</source>
+        <translation>Usage: vexo-cli hide ITEM...
+
+Hides the items: each is stored in the vault and removed from its place.
+ITEM is a number from vexo-cli list or the item's path (write ./NAME for a
+file whose name is a number). Ctrl-C cancels the item being hidden, which
+stays as it was, and stops.</translation>
+    </message>
+    <message>
+        <source>cli.help.unhide</source>
+        <translation>Usage: vexo-cli unhide ITEM...
+
+Puts the items back at their places and checks that they came back
+unchanged. ITEM is a number from vexo-cli list or the item's path. Ctrl-C
+cancels the item being restored, which stays hidden, and stops.</translation>
+    </message>
+    <message>
+        <source>cli.help.remove</source>
+        <translation>Usage: vexo-cli remove ITEM... [--yes]
+
+Takes the items off the vault's list. A hidden item is unhidden first,
+after you confirm; --yes confirms for you (needed without a terminal).</translation>
+    </message>
+    <message>
+        <source>cli.help.verify</source>
+        <translation>Usage: vexo-cli verify [ITEM...] [--json]
+
+Checks that the stored copy of every hidden item (or of the items given) is
+complete and reads back as it was hidden. Writes nothing. Exit status 1 when
+a copy is missing or damaged.</translation>
+    </message>
+    <message>
+        <source>cli.help.passwd</source>
+        <translation>Usage: vexo-cli passwd
+
+Changes the master password: asks for the current one, the new one twice
+and a hint. Items hidden before keep working with the new password.</translation>
+    </message>
 </context>
 </TS>

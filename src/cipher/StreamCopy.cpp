@@ -11,6 +11,13 @@
 namespace vexo::cipher {
 namespace {
 
+// Hands a piece of output to the target's sink and file.
+bool deliver(const ChunkTarget& target, const char* data, qint64 length, QString* error) {
+    if (target.sink)
+        target.sink(data, length);
+    return target.fd < 0 || writeFully(target.fd, target.path, data, length, error);
+}
+
 // Runs step once per chunk of the length, polling for a stop before each one.
 template <typename Step>
 CopyResult runChunks(qint64 length, const ChunkHooks& hooks, const Step& step) {
@@ -33,7 +40,8 @@ CopyResult runChunks(qint64 length, const ChunkHooks& hooks, const Step& step) {
 class PlainTransfer {
 public:
     PlainTransfer(const ChunkSource& source, const ChunkTarget& target)
-        : source_(source), target_(target), offset_(source.offset) {}
+        : source_(source), target_(target), offset_(source.offset),
+          inKernel_(target.fd >= 0 && !target.sink) {}
 
     bool transfer(qint64 bytes, QString* error) {
         while (bytes > 0) {
@@ -75,7 +83,7 @@ private:
             buffer_.resize(static_cast<size_t>(kChunkSize));
         const qint64 piece = std::min<qint64>(bytes, static_cast<qint64>(buffer_.size()));
         if (!readExactly(source_.fd, source_.path, buffer_.data(), piece, offset_, error) ||
-            !writeFully(target_.fd, target_.path, buffer_.data(), piece, error))
+            !deliver(target_, buffer_.data(), piece, error))
             return -1;
         offset_ += piece;
         return piece;
@@ -84,7 +92,7 @@ private:
     const ChunkSource& source_;
     const ChunkTarget& target_;
     qint64 offset_;
-    bool inKernel_ = true;
+    bool inKernel_;
     std::vector<char> buffer_;
 };
 
@@ -112,7 +120,7 @@ CopyResult cipherChunks(const ChunkSource& source, const ChunkTarget& target, Ae
             *error = source.path + QStringLiteral(": the cipher failed");
             return false;
         }
-        if (!writeFully(target.fd, target.path, output.data(), produced, error))
+        if (!deliver(target, output.data(), produced, error))
             return false;
         if (!last)
             return true;
@@ -121,7 +129,7 @@ CopyResult cipherChunks(const ChunkSource& source, const ChunkTarget& target, Ae
             *error = source.path + QStringLiteral(": the content does not decipher");
             return false;
         }
-        return writeFully(target.fd, target.path, output.data(), tail, error);
+        return deliver(target, output.data(), tail, error);
     });
 }
 

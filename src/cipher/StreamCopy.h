@@ -16,10 +16,14 @@ struct ChunkSource {
     qint64 length = 0;
 };
 
-// An open file that a copy appends to at its current position.
+// Where a copy's output goes: appended to an open file at its current
+// position, and handed to sink piece by piece when one is set. With fd -1 no
+// file is written, so a copy that only reads its source (and digests what it
+// reads) needs none.
 struct ChunkTarget {
     int fd = -1;
     QString path;
+    std::function<void(const char* data, qint64 length)> sink = nullptr;
 };
 
 // How a copy learns whether to go on and reports each step it made.
@@ -37,7 +41,8 @@ struct CopyResult {
 
 // Copies the source range to the target in chunks of kChunkSize; an empty
 // range still makes one (empty) step. The data goes from file to file in the
-// kernel where it can, else through one reused chunk buffer.
+// kernel where it can, else (and always for a target with a sink or without
+// a file) through one reused chunk buffer.
 CopyResult copyChunks(const ChunkSource& source, const ChunkTarget& target,
                       const ChunkHooks& hooks);
 

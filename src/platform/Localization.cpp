@@ -58,7 +58,11 @@ std::shared_ptr<const QTranslator> tableOfSetting() {
 } // namespace
 
 void setLanguage() {
-    auto table = tableOfSetting();
+    setLanguageCode(languageCodeForIndex(Settings::value(keys::AppLanguage)));
+}
+
+void setLanguageCode(const QString& code) {
+    auto table = loadTable(code);
     CurrentTable& current = currentTable();
     const QMutexLocker locker(&current.lock);
     current.translator = std::move(table);

@@ -11,6 +11,9 @@ QString languageCodeForIndex(qint64 index);
 
 // Makes the language of the setting AppLanguage the one of every later lookup.
 void setLanguage();
+// Makes the language code ("en", "zh-Hans", ...) the one of every later
+// lookup, whatever the setting says.
+void setLanguageCode(const QString& code);
 
 // The text of key in the "Main" string table of the current language; when
 // the table has none, value when it is not empty, else the key itself.

@@ -48,10 +48,10 @@ void MainViewController::deviceUnmounted() {
     emit catalogue_.listsChanged(ListSelector::DriveVaults);
 }
 
-bool MainViewController::isNTFSDisk_DAVolumeKind(const QString& volume) const {
+bool isNtfsDrive(const QString& volume, const platform::VolumeMonitor* monitor) {
     QList<platform::MountedVolume> mounted;
-    if (volumeMonitor_) {
-        mounted = volumeMonitor_->mountedVolumes();
+    if (monitor) {
+        mounted = monitor->mountedVolumes();
     } else {
         QFile table(QStringLiteral("/proc/self/mountinfo"));
         if (table.open(QIODevice::ReadOnly))
@@ -60,6 +60,10 @@ bool MainViewController::isNTFSDisk_DAVolumeKind(const QString& volume) const {
     return std::any_of(mounted.cbegin(), mounted.cend(), [&](const platform::MountedVolume& v) {
         return v.name == volume && platform::isNtfsVolume(v);
     });
+}
+
+bool MainViewController::isNTFSDisk_DAVolumeKind(const QString& volume) const {
+    return isNtfsDrive(volume, volumeMonitor_);
 }
 
 bool MainViewController::driveVaultPasswordAccepted(const QString& listFile) {

@@ -11,7 +11,13 @@ namespace {
 
 using store::FileModelPtr;
 
-// -1, 0 or 1 as a is before, level with or after b in ascending order.
+void renumber(QList<FileModelPtr>& items) {
+    for (qsizetype i = 0; i < items.size(); ++i)
+        items[i]->fileIndex = i;
+}
+
+} // namespace
+
 int compareBy(qint64 sortType, const store::FileModel& a, const store::FileModel& b) {
     switch (sortType) {
     case 2:
@@ -38,12 +44,9 @@ void sortItems(QList<FileModelPtr>& items, qint64 sortType, bool ascending) {
         ascending);
 }
 
-void renumber(QList<FileModelPtr>& items) {
-    for (qsizetype i = 0; i < items.size(); ++i)
-        items[i]->fileIndex = i;
+bool nameMatchesSearch(const store::FileModel& item, const QString& text) {
+    return item.name.toLower().contains(text.toLower());
 }
-
-} // namespace
 
 void MainViewController::chooseItemsShown() {
     if (sortType == 0)
@@ -112,7 +115,7 @@ void MainViewController::controlTextDidChange(const QString& text) {
     searchFiles.clear();
     if (const store::GroupModelPtr group = selectedGroup(); group && !text.isEmpty()) {
         for (const FileModelPtr& item : group->fileModels) {
-            if (item->name.toLower().contains(text.toLower()))
+            if (nameMatchesSearch(*item, text))
                 searchFiles.append(item);
         }
     }

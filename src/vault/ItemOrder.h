@@ -24,4 +24,15 @@ void stableSortItems(QList<store::FileModelPtr>& items, Compare compare, bool as
                      });
 }
 
+// -1, 0 or 1 as a is before, level with or after b in ascending order of
+// sortType: 1 added date, 2 name, 3 path, 4 size, 5 state (hidden first),
+// 6 creation date; any other value the added date.
+int compareBy(qint64 sortType, const store::FileModel& a, const store::FileModel& b);
+// Sorts items stably in the order of sortType.
+void sortItems(QList<store::FileModelPtr>& items, qint64 sortType, bool ascending);
+
+// Whether the item's name holds text, letter case aside: what the search
+// field finds.
+bool nameMatchesSearch(const store::FileModel& item, const QString& text);
+
 } // namespace vexo::vault

@@ -13,12 +13,9 @@
 #include "vault/VaultCatalogue.h"
 
 namespace vexo::vault {
-namespace {
 
 using store::FileModelPtr;
 
-// Reports a run's progress: to the observer on the worker thread, and, one
-// report in six, to the views on the main thread.
 cipher::ProgressCallback progressReporter(VaultCatalogue* catalogue, const FileModelPtr& item) {
     auto thinner = std::make_shared<ProgressThinner>();
     return [catalogue, item, thinner](qint64, float value) {
@@ -38,8 +35,6 @@ cipher::ProgressCallback progressReporter(VaultCatalogue* catalogue, const FileM
             Qt::QueuedConnection);
     };
 }
-
-} // namespace
 
 RunOutcome runItem(VaultCatalogue* catalogue, const FileModelPtr& item, bool hiding,
                    cipher::Durability durability) {

@@ -23,6 +23,13 @@ struct RunOutcome {
     bool cancelled() const { return walk.outcome == cipher::WalkOutcome::Cancelled; }
 };
 
+// A run's progress callback: each report goes to the catalogue's
+// progressObserver on the worker thread and, one report in six, to the views
+// on the main thread (itemProgress, and the panel's line unless a cancel is
+// under way).
+cipher::ProgressCallback progressReporter(VaultCatalogue* catalogue,
+                                          const store::FileModelPtr& item);
+
 // Worker thread: runs the engine on item with the run fields reset and the
 // shared cancel flag cleared, reporting progress to the catalogue.
 // A hide with Durability::LeftToCaller must be followed by a sync of the

@@ -17,6 +17,8 @@ struct MountedVolume;
 
 namespace vexo::vault {
 
+struct VerificationSummary;
+
 // The vault while it is unlocked: the selection, the sort order and every
 // operation on the catalogue. A new controller is made at each unlock and
 // dropped at the lock; the catalogue it works on outlives it.
@@ -82,6 +84,11 @@ public:
     // The cancel button: asks the running hide or unhide to stop at its next
     // step; the run then ends as cancelled and leaves the item as it was.
     void encryptCancelBtnAction();
+
+    // Checks the stored copies of the hidden ones among items, writing
+    // nothing (see verifyHiddenItems); the cancel button ends it early.
+    void verifyItems(QList<store::FileModelPtr> items,
+                     std::function<void(const VerificationSummary&)> finished);
 
     // Selection and order of the file list.
     qint64 selectGroupIndex = 1;

@@ -4,19 +4,23 @@
 
 namespace vexo::vault {
 
-QString contentSizeForPath(const store::FileModel& item) {
-    const float size = static_cast<float>(item.fileSize);
-    const QString hidden = platform::localizedStringForKey(QStringLiteral("encrypted.stringvalue"));
-    const auto format = [&](double value, const char* unit) {
-        return QString::asprintf("%.02f %s,", value, unit) + hidden;
+QString sizeText(qint64 bytes) {
+    const float size = static_cast<float>(bytes);
+    const auto format = [](double value, const char* unit) {
+        return QString::asprintf("%.02f %s", value, unit);
     };
-    if (item.fileSize > 1073741824)
+    if (bytes > 1073741824)
         return format(size / 1073741824.0f, "GB");
-    if (item.fileSize > 1048576)
+    if (bytes > 1048576)
         return format(size / 1048576.0f, "MB");
-    if (item.fileSize > 1024)
+    if (bytes > 1024)
         return format(size / 1024.0f, "KB");
     return format(size, "B");
+}
+
+QString contentSizeForPath(const store::FileModel& item) {
+    return sizeText(item.fileSize) + u',' +
+           platform::localizedStringForKey(QStringLiteral("encrypted.stringvalue"));
 }
 
 RunProgress progressOf(const store::FileModel& item, qint64 done) {

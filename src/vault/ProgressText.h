@@ -6,8 +6,11 @@
 
 namespace vexo::vault {
 
-// The size text of a hidden item: "1.50 MB,<encrypted>" with B, KB, MB or GB
-// chosen by the size (up to 1024 B; up to 1024 KB; up to 1024 MB; above).
+// A size as "1.50 MB", with B, KB, MB or GB chosen by the size (up to
+// 1024 B; up to 1024 KB; up to 1024 MB; above).
+QString sizeText(qint64 bytes);
+
+// The size text of a hidden item: "1.50 MB,<encrypted>".
 QString contentSizeForPath(const store::FileModel& item);
 
 // Where a run stands: the fraction done (0 to 1) and the estimated seconds

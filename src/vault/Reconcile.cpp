@@ -78,11 +78,14 @@ QString sessionMarkerIn(const QString& vaultFolder) {
     return store::joinPath(vaultFolder, QStringLiteral(".session-open"));
 }
 
+QByteArray lockFileIn(const QString& vaultFolder) {
+    return QFile::encodeName(store::joinPath(vaultFolder, QStringLiteral(".vault-lock")));
+}
+
 } // namespace
 
 SessionStart openSessionOf(const QString& vaultFolder, platform::UniqueFd& lock) {
-    const QByteArray lockFile =
-        QFile::encodeName(store::joinPath(vaultFolder, QStringLiteral(".vault-lock")));
+    const QByteArray lockFile = lockFileIn(vaultFolder);
     lock = platform::UniqueFd(::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     if (lock.valid() && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK)
@@ -99,6 +102,14 @@ SessionStart openSessionOf(const QString& vaultFolder, platform::UniqueFd& lock)
 
 void closeSessionOf(const QString& vaultFolder) {
     QFile::remove(sessionMarkerIn(vaultFolder));
+}
+
+bool vaultOpenElsewhere(const QString& vaultFolder) {
+    const platform::UniqueFd probe(
+        ::open(lockFileIn(vaultFolder).constData(), O_RDONLY | O_CLOEXEC));
+    // A lock this process holds itself counts too: flock locks belong to
+    // open files, not processes. Closing the probe drops its own lock.
+    return probe.valid() && ::flock(probe.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
 }
 
 void removeListWriterLeftovers(const QString& folder) {

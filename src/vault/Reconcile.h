@@ -29,6 +29,9 @@ enum class SessionStart {
 // process ends, however it ends) and marks it in use until closeSessionOf.
 SessionStart openSessionOf(const QString& vaultFolder, platform::UniqueFd& lock);
 void closeSessionOf(const QString& vaultFolder);
+// Whether another process has the vault in vaultFolder open now; takes and
+// marks nothing.
+bool vaultOpenElsewhere(const QString& vaultFolder);
 
 // Removes the temporary files the list writer leaves in folder when it is
 // cut short ("." + list name + "." + six characters).

@@ -13,6 +13,10 @@
 #include <functional>
 #include <map>
 
+namespace vexo::platform {
+class VolumeMonitor;
+} // namespace vexo::platform
+
 namespace vexo::vault {
 
 class Prompt;
@@ -64,6 +68,8 @@ public:
     // at the next start.
     void runStarted() { ++runsUnderWay_; }
     void runEnded() { --runsUnderWay_; }
+    // Whether a hide, unhide or walk has not had its outcome applied yet.
+    bool runsUnderWay() const { return runsUnderWay_ > 0; }
 
     store::GroupList groupDirList;
     store::GroupList groupNoteList;
@@ -133,5 +139,10 @@ QString keepUnreadableAside(const QString& listFile);
 // vault folder name ("Vault.vlt").
 QString driveOfKey(const QString& key);
 QString vaultFolderOfKey(const QString& key);
+
+// True when the drive named volume holds an NTFS file system, where drive
+// vaults are refused; monitor lists the mounted drives (null: read the
+// system's mount table).
+bool isNtfsDrive(const QString& volume, const platform::VolumeMonitor* monitor = nullptr);
 
 } // namespace vexo::vault

@@ -1,18 +1,13 @@
 #include "TestVault.h"
 #include "platform/Clock.h"
-#include "store/GroupListFile.h"
-#include "store/VaultPaths.h"
-#include "support/TestFiles.h"
 #include "vault/NotePackages.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 
 using namespace vexo;
 using store::FileModelPtr;
-using vault::MainViewController;
-using vault::VaultCatalogue;
+using test::namesOf;
+using test::words;
 
 namespace {
 
@@ -31,40 +26,29 @@ QString mainFile(const QString& package) {
     return store::joinPath(package, vault::kNoteMainFileName);
 }
 
-QStringList namesOf(const QList<FileModelPtr>& notes) {
-    QStringList names;
-    for (const FileModelPtr& note : notes)
-        names << note->name;
-    return names;
-}
-
-QStringList list(const char* spaced) {
-    return QString::fromUtf8(spaced).split(u' ');
-}
-
 } // namespace
 
-class NotesTest : public QObject {
+class NotesTest : public QObject, private test::VaultFixture {
     Q_OBJECT
 private slots:
     void init() {
         setNow(kNow);
-        vault_ = std::make_unique<test::TestVault>(test::scratchRoot() +
-                                                   QStringLiteral("/v%1.vlt").arg(++count_));
-        catalogue_ = &vault_->catalogue;
-        controller_ = &vault_->controller;
-        work_ = controller_->createGroup(kNotes); // header, All notes, Work, add row
-        controller_->renameGroup(work_, QStringLiteral("Work"));
+        startCase();
+        work_ = controller().createGroup(kNotes); // header, All notes, Work, add row
+        controller().renameGroup(work_, QStringLiteral("Work"));
     }
 
-    void cleanup() { platform::setClockForTesting({}); }
+    void cleanup() {
+        endCase();
+        platform::setClockForTesting({});
+    }
 
     void addingANoteMakesItsPackageAndOpensIt() {
         for (int i = 0; i < 3; ++i)
             addNote(2, QStringLiteral("n%1").arg(i), kNow - 9 + i);
         setNow(kNow);
-        QSignalSpy changed(catalogue_, &VaultCatalogue::listsChanged);
-        const FileModelPtr note = controller_->addNoteAction();
+        QSignalSpy changed(&catalogue(), &vault::VaultCatalogue::listsChanged);
+        const FileModelPtr note = controller().addNoteAction();
         QCOMPARE(note->path, inNotes(QStringLiteral("Note3_%1").arg(kNow)));
         QVERIFY(QFile::exists(mainFile(note->path)));
         QCOMPARE(QFileInfo(mainFile(note->path)).size(), 0);
@@ -77,7 +61,7 @@ private slots:
         QCOMPARE(note->addDate, kNow);
         QCOMPARE(note->fileIndex, 3);
         QCOMPARE(note->groupIndex, 2);
-        QCOMPARE(controller_->selectedNote(), note);
+        QCOMPARE(controller().selectedNote(), note);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(saved().at(2)->fileModels.size(), 4);
         QCOMPARE(saved().at(2)->fileModels.last()->name, QStringLiteral("Untitled Note"));
@@ -87,15 +71,15 @@ private slots:
         const FileModelPtr first = addNote(2, QStringLiteral("a"), kNow);
         const FileModelPtr second = addNote(2, QStringLiteral("b"), kNow);
         test::writeFile(mainFile(second->path), "keep");
-        controller_->deleteNote(first);
-        const FileModelPtr third = controller_->addNoteAction(); // again the second of the group
+        controller().deleteNote(first);
+        const FileModelPtr third = controller().addNoteAction(); // again the second of the group
         QCOMPARE(third->path, inNotes(QStringLiteral("Note1_%1-2").arg(kNow)));
         QCOMPARE(test::readFile(mainFile(second->path)), QByteArray("keep"));
 
         // A package left on disk by a deleted note group is not taken either.
         test::writeFile(mainFile(first->path), "left over");
-        controller_->createGroup(kNotes);
-        QCOMPARE(controller_->addNoteAction()->path,
+        controller().createGroup(kNotes);
+        QCOMPARE(controller().addNoteAction()->path,
                  inNotes(QStringLiteral("Note0_%1-2").arg(kNow)));
         QCOMPARE(test::readFile(mainFile(first->path)), QByteArray("left over"));
     }
@@ -113,26 +97,26 @@ private slots:
     void aNoteGoesToAllNotesWhenNoNoteGroupIsSelected() {
         QFETCH(QString, section);
         QFETCH(qint64, index);
-        controller_->selectGroupName = section;
-        controller_->selectGroupIndex = index;
-        const FileModelPtr note = controller_->addNoteAction();
-        QCOMPARE(catalogue_->groupNoteList.at(1)->fileModels.size(), 1);
-        QCOMPARE(catalogue_->groupNoteList.at(1)->fileModels.first(), note);
+        controller().selectGroupName = section;
+        controller().selectGroupIndex = index;
+        const FileModelPtr note = controller().addNoteAction();
+        QCOMPARE(catalogue().groupNoteList.at(1)->fileModels.size(), 1);
+        QCOMPARE(catalogue().groupNoteList.at(1)->fileModels.first(), note);
         QCOMPARE(note->groupIndex, 1);
-        QCOMPARE(controller_->selectGroupName, kNotes);
-        QCOMPARE(controller_->selectGroupIndex, 1);
-        QCOMPARE(controller_->selectedNote(), note);
+        QCOMPARE(controller().selectGroupName, kNotes);
+        QCOMPARE(controller().selectGroupIndex, 1);
+        QCOMPARE(controller().selectedNote(), note);
     }
 
     void allNotesListsEveryGroupAndSortsACopy() {
         addNote(2, QStringLiteral("b"), kNow + 1);
         addNote(1, QStringLiteral("c"), kNow + 3);
         addNote(2, QStringLiteral("a"), kNow + 2);
-        controller_->notesSortType = 2;
-        controller_->selectGroupIndex = 1;
-        controller_->chooseNotesShown();
-        QCOMPARE(namesOf(controller_->selected_notesList), list("a b c"));
-        QCOMPARE(namesOf(work_->fileModels), list("b a"));
+        controller().notesSortType = 2;
+        controller().selectGroupIndex = 1;
+        controller().chooseNotesShown();
+        QCOMPARE(namesOf(controller().selected_notesList), words("a b c"));
+        QCOMPARE(namesOf(work_->fileModels), words("b a"));
     }
 
     void sortingReordersTheGroup_data() {
@@ -140,13 +124,13 @@ private slots:
         QTest::addColumn<bool>("ascending");
         QTest::addColumn<QStringList>("names");
         // Stored: Zeta (added 30, created 5), alpha (10, 5), Mid (10, 1).
-        QTest::newRow("added, stable") << qint64(1) << true << list("alpha Mid Zeta");
-        QTest::newRow("added, descending") << qint64(1) << false << list("Zeta alpha Mid");
-        QTest::newRow("title, case first") << qint64(2) << true << list("Mid Zeta alpha");
-        QTest::newRow("title, descending") << qint64(2) << false << list("alpha Zeta Mid");
-        QTest::newRow("created, stable") << qint64(3) << true << list("Mid Zeta alpha");
-        QTest::newRow("created, descending") << qint64(3) << false << list("Zeta alpha Mid");
-        QTest::newRow("no key: added") << qint64(0) << true << list("alpha Mid Zeta");
+        QTest::newRow("added, stable") << qint64(1) << true << words("alpha Mid Zeta");
+        QTest::newRow("added, descending") << qint64(1) << false << words("Zeta alpha Mid");
+        QTest::newRow("title, case first") << qint64(2) << true << words("Mid Zeta alpha");
+        QTest::newRow("title, descending") << qint64(2) << false << words("alpha Zeta Mid");
+        QTest::newRow("created, stable") << qint64(3) << true << words("Mid Zeta alpha");
+        QTest::newRow("created, descending") << qint64(3) << false << words("Zeta alpha Mid");
+        QTest::newRow("no key: added") << qint64(0) << true << words("alpha Mid Zeta");
     }
 
     void sortingReordersTheGroup() {
@@ -157,44 +141,44 @@ private slots:
         const FileModelPtr alpha = addNote(2, QStringLiteral("alpha"), 10, 5);
         const FileModelPtr mid = addNote(2, QStringLiteral("Mid"), 10, 1);
         work_->fileModels = {zeta, alpha, mid};
-        controller_->notesSortType = key;
-        controller_->isAscending = ascending;
-        controller_->chooseNotesShown();
-        QCOMPARE(namesOf(controller_->selected_notesList), names);
+        controller().notesSortType = key;
+        controller().isAscending = ascending;
+        controller().chooseNotesShown();
+        QCOMPARE(namesOf(controller().selected_notesList), names);
         QCOMPARE(namesOf(work_->fileModels), names);
     }
 
     void theSortMenuOrdersWhatTheNextSaveWrites() {
         for (const char* title : {"b", "C", "a"})
             addNote(2, QString::fromUtf8(title), kNow);
-        controller_->NotesSortpopAction(8);
-        controller_->NotesSortpopAction(2);
-        controller_->NotesSortpopAction(9);
-        QVERIFY(!controller_->isAscending);
-        QCOMPARE(controller_->notesSortType, 2);
-        QVERIFY(catalogue_->SaveGroupList(vault::ListSelector::Notes));
-        QCOMPARE(namesOf(saved().at(2)->fileModels), list("b a C"));
+        controller().NotesSortpopAction(8);
+        controller().NotesSortpopAction(2);
+        controller().NotesSortpopAction(9);
+        QVERIFY(!controller().isAscending);
+        QCOMPARE(controller().notesSortType, 2);
+        QVERIFY(catalogue().SaveGroupList(vault::ListSelector::Notes));
+        QCOMPARE(namesOf(saved().at(2)->fileModels), words("b a C"));
     }
 
     void deletingNotes() {
         const FileModelPtr first = addNote(2, QStringLiteral("a"), kNow);
         const FileModelPtr middle = addNote(2, QStringLiteral("b"), kNow + 1);
         const FileModelPtr last = addNote(2, QStringLiteral("c"), kNow + 2);
-        controller_->deleteNote(middle);
+        controller().deleteNote(middle);
         QVERIFY(!QFileInfo::exists(middle->path));
         QVERIFY(QFileInfo::exists(last->path));
         QCOMPARE(last->fileIndex, 1);
         QDir(last->path).removeRecursively(); // a package already gone
-        controller_->deleteNote(last);
-        controller_->deleteNote(first);
+        controller().deleteNote(last);
+        controller().deleteNote(first);
         QVERIFY(work_->fileModels.isEmpty());
-        QVERIFY(controller_->selected_notesList.isEmpty());
-        QVERIFY(!controller_->selectedNote());
+        QVERIFY(controller().selected_notesList.isEmpty());
+        QVERIFY(!controller().selectedNote());
         QVERIFY(saved().at(2)->fileModels.isEmpty());
     }
 
     void deletingLeavesWhatIsNotItsOwnPackage() {
-        const QString outside = test::scratchRoot() + QStringLiteral("/outside%1").arg(count_);
+        const QString outside = base() + QStringLiteral("/outside");
         test::writeFile(mainFile(outside), "theirs");
         const FileModelPtr far = addNote(2, QStringLiteral("far"), kNow);
         const FileModelPtr linked = addNote(2, QStringLiteral("linked"), kNow);
@@ -206,7 +190,7 @@ private slots:
         const FileModelPtr twin = addNote(2, QStringLiteral("twin"), kNow);
         twin->path = shared->path;
         for (const FileModelPtr& note : {far, linked, twin})
-            controller_->deleteNote(note);
+            controller().deleteNote(note);
         QCOMPARE(test::readFile(mainFile(outside)), QByteArray("theirs"));
         QVERIFY(!QFileInfo(linked->path).isSymLink());
         QVERIFY(QFileInfo::exists(mainFile(shared->path)));
@@ -218,9 +202,9 @@ private slots:
         test::writeFile(mainFile(old), "{\\rtf1 milk}");
         test::writeFile(old + QStringLiteral("/photo.png"), "png");
         for (const QString& unchanged : {QString(), QStringLiteral("Untitled Note")})
-            QVERIFY(!controller_->renameNote(note, unchanged));
+            QVERIFY(!controller().renameNote(note, unchanged));
         QCOMPARE(note->path, old);
-        QVERIFY(controller_->renameNote(note, QStringLiteral("Shopping")));
+        QVERIFY(controller().renameNote(note, QStringLiteral("Shopping")));
         QCOMPARE(note->path, inNotes(QStringLiteral("Shopping")));
         QVERIFY(!QFileInfo::exists(old));
         QCOMPARE(test::readFile(mainFile(note->path)), QByteArray("{\\rtf1 milk}"));
@@ -228,6 +212,11 @@ private slots:
         const FileModelPtr stored = saved().at(2)->fileModels.first();
         QCOMPARE(stored->name, QStringLiteral("Shopping"));
         QCOMPARE(stored->path, note->path);
+
+        // A title that maps to the folder the note already has keeps it.
+        QVERIFY(controller().renameNote(note, QStringLiteral("a/b")));
+        QVERIFY(controller().renameNote(note, QStringLiteral("a-b")));
+        QCOMPARE(note->path, inNotes(QStringLiteral("a-b")));
     }
 
     void renamingNeverTouchesAnotherPackage_data() {
@@ -255,20 +244,13 @@ private slots:
         const FileModelPtr mine = addNote(2, QStringLiteral("mine"), kNow);
         test::writeFile(mainFile(mine->path), "mine");
 
-        QVERIFY(controller_->renameNote(mine, title));
+        QVERIFY(controller().renameNote(mine, title));
         QCOMPARE(mine->name, title);
         QCOMPARE(mine->path, inNotes(folder));
         QCOMPARE(test::readFile(mainFile(mine->path)), QByteArray("mine"));
         QCOMPARE(test::readFile(mainFile(theirs->path)), QByteArray("theirs"));
         QCOMPARE(test::readFile(mainFile(inNotes(QStringLiteral("Shopping 2")))),
                  QByteArray("left over"));
-    }
-
-    void renamingBackToItsOwnFolderStaysPut() {
-        const FileModelPtr note = addNote(2, QStringLiteral("n"), kNow);
-        QVERIFY(controller_->renameNote(note, QStringLiteral("a/b")));
-        QVERIFY(controller_->renameNote(note, QStringLiteral("a-b")));
-        QCOMPARE(note->path, inNotes(QStringLiteral("a-b")));
     }
 
     void longTitlesFitInAFolderName_data() {
@@ -281,7 +263,7 @@ private slots:
     void longTitlesFitInAFolderName() {
         QFETCH(QString, title);
         const FileModelPtr note = addNote(2, QStringLiteral("n"), kNow);
-        QVERIFY(controller_->renameNote(note, title));
+        QVERIFY(controller().renameNote(note, title));
         const QString folder = QFileInfo(note->path).fileName();
         QVERIFY(folder.toUtf8().size() <= 200);
         QVERIFY(title.startsWith(folder));
@@ -294,7 +276,7 @@ private slots:
         test::TmpfsMount busy(old, 1 << 20); // a mount point cannot be moved
         if (!busy.mounted())
             QSKIP(qPrintable(busy.whyNot()));
-        QVERIFY(!controller_->renameNote(note, QStringLiteral("Shopping")));
+        QVERIFY(!controller().renameNote(note, QStringLiteral("Shopping")));
         QCOMPARE(note->name, QStringLiteral("n"));
         QCOMPARE(note->path, old);
     }
@@ -305,8 +287,8 @@ private slots:
         const FileModelPtr far = addNote(2, QStringLiteral("far"), kNow);
         QDir(gone->path).removeRecursively();
         test::writeFile(mainFile(kept->path), "text");
-        far->path = test::scratchRoot() + QStringLiteral("/elsewhere%1").arg(count_);
-        controller_->chooseNotesShown();
+        far->path = base() + QStringLiteral("/elsewhere");
+        controller().chooseNotesShown();
         QCOMPARE(QFileInfo(mainFile(gone->path)).size(), 0);
         QCOMPARE(test::readFile(mainFile(kept->path)), QByteArray("text"));
         QVERIFY(!QFileInfo::exists(far->path));
@@ -316,27 +298,27 @@ private slots:
         addNote(1, QStringLiteral("Shopping_list"), kNow + 2);
         addNote(2, QStringLiteral("Recipes"), kNow);
         const FileModelPtr shop = addNote(2, QStringLiteral("shop"), kNow + 1);
-        controller_->selectGroupIndex = 2;
-        controller_->controlTextDidChange(QStringLiteral("SHOP"));
-        QCOMPARE(namesOf(controller_->selected_notesList), list("shop Shopping_list"));
-        controller_->deleteNote(shop);
-        QCOMPARE(namesOf(controller_->selected_notesList), list("Shopping_list"));
-        controller_->controlTextDidChange(QString());
-        QCOMPARE(namesOf(controller_->selected_notesList), list("Recipes"));
+        controller().selectGroupIndex = 2;
+        controller().controlTextDidChange(QStringLiteral("SHOP"));
+        QCOMPARE(namesOf(controller().selected_notesList), words("shop Shopping_list"));
+        controller().deleteNote(shop);
+        QCOMPARE(namesOf(controller().selected_notesList), words("Shopping_list"));
+        controller().controlTextDidChange(QString());
+        QCOMPARE(namesOf(controller().selected_notesList), words("Recipes"));
 
-        controller_->controlTextDidChange(QStringLiteral("zzz"));
-        const FileModelPtr added = controller_->addNoteAction();
-        QVERIFY(controller_->searchText.isEmpty());
-        QCOMPARE(controller_->selectedNote(), added);
+        controller().controlTextDidChange(QStringLiteral("zzz"));
+        const FileModelPtr added = controller().addNoteAction();
+        QVERIFY(controller().searchText.isEmpty());
+        QCOMPARE(controller().selectedNote(), added);
     }
 
     void aNewNoteOpensWhereverTheSortPutsIt() {
         addNote(2, QStringLiteral("Apple"), kNow);
         addNote(2, QStringLiteral("Zoo"), kNow);
-        controller_->notesSortType = 2;
-        const FileModelPtr note = controller_->addNoteAction();
-        QCOMPARE(controller_->selectGroup_ItemIndex, 1);
-        QCOMPARE(controller_->selectedNote(), note);
+        controller().notesSortType = 2;
+        const FileModelPtr note = controller().addNoteAction();
+        QCOMPARE(controller().selectGroup_ItemIndex, 1);
+        QCOMPARE(controller().selectedNote(), note);
     }
 
 private:
@@ -344,23 +326,16 @@ private:
     // given) to the note group at index.
     FileModelPtr addNote(qint64 index, const QString& title, qint64 added, qint64 created = 0) {
         setNow(added);
-        controller_->selectGroupName = kNotes;
-        controller_->selectGroupIndex = index;
-        const FileModelPtr note = controller_->addNoteAction();
+        controller().selectGroupName = kNotes;
+        controller().selectGroupIndex = index;
+        const FileModelPtr note = controller().addNoteAction();
         note->name = title;
         note->createDate = created ? created : added;
         return note;
     }
 
-    store::GroupList saved() const {
-        return store::readGroupList(store::AppGroupNotesListPath(), store::ListKind::Notes, kNotes)
-            .value_or(store::GroupList());
-    }
+    static store::GroupList saved() { return test::TestVault::savedNoteList(); }
 
-    int count_ = 0;
-    std::unique_ptr<test::TestVault> vault_;
-    VaultCatalogue* catalogue_ = nullptr;
-    MainViewController* controller_ = nullptr;
     store::GroupModelPtr work_;
 };
 

@@ -1,25 +1,15 @@
 #include "TestVault.h"
 #include "platform/Localization.h"
-#include "platform/VolumesRoot.h"
-#include "support/TestEnvironment.h"
-#include "vault/MainViewController.h"
 #include "vault/Sidebar.h"
-
-#include <QDir>
 
 using namespace vexo;
 using vault::SidebarRow;
 
-class SidebarTest : public QObject {
+class SidebarTest : public QObject, private test::VaultFixture {
     Q_OBJECT
 private slots:
-    void init() {
-        vault_ = std::make_unique<test::TestVault>(test::scratchRoot() +
-                                                   QStringLiteral("/v%1.vlt").arg(++count_));
-        catalogue_ = &vault_->catalogue;
-        controller_ = &vault_->controller;
-        drive_ = QStringLiteral("USB%1").arg(count_);
-    }
+    void init() { startCase(); }
+    void cleanup() { endCase(); }
 
     void aFreshVaultShowsBothSectionsTopToBottom_data() {
         QTest::addColumn<int>("position");
@@ -51,7 +41,7 @@ private slots:
 
     void aFreshVaultShowsBothSectionsTopToBottom() {
         QFETCH(int, position);
-        const QList<SidebarRow> rows = vault::sidebarRows(*controller_);
+        const QList<SidebarRow> rows = vault::sidebarRows(controller());
         QCOMPARE(rows.size(), 6);
         const SidebarRow& row = rows.at(position);
         QCOMPARE(row.row, position);
@@ -69,13 +59,13 @@ private slots:
     }
 
     void noteRowsCountTheirNotesAndAllNotesCountsEvery() {
-        const auto first = controller_->createGroup(store::kSystemDevicNoteName);
-        const auto second = controller_->createGroup(store::kSystemDevicNoteName);
+        const auto first = controller().createGroup(store::kSystemDevicNoteName);
+        const auto second = controller().createGroup(store::kSystemDevicNoteName);
         addEntries(first, 2);
         addEntries(second, 3);
-        addEntries(catalogue_->groupDirList.at(1), 4); // files are never counted
+        addEntries(allFiles(), 4); // files are never counted
         QStringList counts;
-        for (const SidebarRow& row : vault::sidebarRows(*controller_))
+        for (const SidebarRow& row : vault::sidebarRows(controller()))
             counts << row.countText;
         QCOMPARE(counts, (QStringList{{},
                                       {},
@@ -88,39 +78,36 @@ private slots:
     }
 
     void aDriveVaultShowsOnlyWhileItsFolderExists() {
-        QDir().mkpath(platform::volumePath(drive_));
-        QCOMPARE(controller_->openDriveVault(platform::volumePath(key(QStringLiteral("B.vlt")))),
-                 0);
-        QCOMPARE(controller_->openDriveVault(platform::volumePath(key(QStringLiteral("A.vlt")))),
-                 0);
-        QList<SidebarRow> rows = vault::sidebarRows(*controller_);
+        QCOMPARE(controller().openDriveVault(driveVaultPath(QStringLiteral("B.vlt"))), 0);
+        QCOMPARE(controller().openDriveVault(driveVaultPath(QStringLiteral("A.vlt"))), 0);
+        QList<SidebarRow> rows = vault::sidebarRows(controller());
         QCOMPARE(rows.size(), 12);
         QCOMPARE(groupNames(rows),
-                 (QStringList{store::kSystemDevicName, key(QStringLiteral("A.vlt")),
-                              key(QStringLiteral("B.vlt")), store::kSystemDevicNoteName}));
+                 (QStringList{store::kSystemDevicName, driveKey(QStringLiteral("A.vlt")),
+                              driveKey(QStringLiteral("B.vlt")), store::kSystemDevicNoteName}));
         const SidebarRow& header = rows.at(3);
         QVERIFY(header.isHeader && header.isGroupDir && !header.canSelected);
-        QCOMPARE(header.title, drive_ + QStringLiteral(" VAULT"));
+        QCOMPARE(header.title, drive() + QStringLiteral(" VAULT"));
         QCOMPARE(rows.at(5).title, QString());
 
-        QDir(platform::volumePath(key(QStringLiteral("A.vlt")))).removeRecursively();
-        rows = vault::sidebarRows(*controller_);
+        QDir(driveVaultPath(QStringLiteral("A.vlt"))).removeRecursively();
+        rows = vault::sidebarRows(controller());
         QCOMPARE(groupNames(rows),
-                 (QStringList{store::kSystemDevicName, key(QStringLiteral("B.vlt")),
+                 (QStringList{store::kSystemDevicName, driveKey(QStringLiteral("B.vlt")),
                               store::kSystemDevicNoteName}));
-        QVERIFY(catalogue_->UPLibrary.contains(key(QStringLiteral("A.vlt"))));
+        QVERIFY(catalogue().UPLibrary.contains(driveKey(QStringLiteral("A.vlt"))));
     }
 
     void theSelectionMarksOneGroupAndNeverAnAddRow_data() {
         QTest::addColumn<QString>("section");
         QTest::addColumn<qint64>("index");
         QTest::addColumn<int>("selectedRow"); // -1: none
-        const QString drive = QStringLiteral("drive");
+        const QString driveVault = QStringLiteral("drive");
         QTest::newRow("local all files") << store::kSystemDevicName << qint64(1) << 1;
-        QTest::newRow("drive all files") << drive << qint64(1) << 4;
+        QTest::newRow("drive all files") << driveVault << qint64(1) << 4;
         QTest::newRow("all notes") << store::kSystemDevicNoteName << qint64(1) << 7;
         QTest::newRow("local add row") << store::kSystemDevicName << qint64(2) << -1;
-        QTest::newRow("drive add row") << drive << qint64(2) << -1;
+        QTest::newRow("drive add row") << driveVault << qint64(2) << -1;
         QTest::newRow("notes add row") << store::kSystemDevicNoteName << qint64(2) << -1;
         QTest::newRow("a header") << store::kSystemDevicName << qint64(0) << -1;
         QTest::newRow("a vault not open") << QStringLiteral("USB0/X.vlt") << qint64(1) << -1;
@@ -130,14 +117,12 @@ private slots:
         QFETCH(QString, section);
         QFETCH(qint64, index);
         QFETCH(int, selectedRow);
-        QDir().mkpath(platform::volumePath(drive_));
-        QCOMPARE(controller_->openDriveVault(platform::volumePath(key(QStringLiteral("V.vlt")))),
-                 0);
-        controller_->selectGroupName =
-            section == QStringLiteral("drive") ? key(QStringLiteral("V.vlt")) : section;
-        controller_->selectGroupIndex = index;
+        QCOMPARE(controller().openDriveVault(driveVaultPath(QStringLiteral("V.vlt"))), 0);
+        controller().selectGroupName =
+            section == QStringLiteral("drive") ? driveKey(QStringLiteral("V.vlt")) : section;
+        controller().selectGroupIndex = index;
         QList<int> selected;
-        for (const SidebarRow& row : vault::sidebarRows(*controller_)) {
+        for (const SidebarRow& row : vault::sidebarRows(controller())) {
             if (row.selected)
                 selected << row.row;
         }
@@ -145,8 +130,8 @@ private slots:
     }
 
     void aNewGroupIsSelectedAndEditedUntilRenamed() {
-        const auto group = controller_->createGroup(store::kSystemDevicName);
-        QList<SidebarRow> rows = vault::sidebarRows(*controller_);
+        const auto group = controller().createGroup(store::kSystemDevicName);
+        QList<SidebarRow> rows = vault::sidebarRows(controller());
         QCOMPARE(rows.size(), 7);
         QCOMPARE(rows.at(2).group, group);
         QVERIFY(rows.at(2).isEditingName && rows.at(2).selected);
@@ -154,15 +139,13 @@ private slots:
         QVERIFY(rows.at(3).isAddItem);
         QCOMPARE(rows.at(3).groupRow, 3);
 
-        controller_->renameGroup(group, QStringLiteral("Taxes"));
-        rows = vault::sidebarRows(*controller_);
+        controller().renameGroup(group, QStringLiteral("Taxes"));
+        rows = vault::sidebarRows(controller());
         QVERIFY(!rows.at(2).isEditingName);
         QCOMPARE(rows.at(2).title, QStringLiteral("Taxes"));
     }
 
 private:
-    QString key(const QString& vault) const { return drive_ + u'/' + vault; }
-
     static void addEntries(const store::GroupModelPtr& group, int count) {
         for (int i = 0; i < count; ++i)
             group->fileModels.append(std::make_shared<store::FileModel>());
@@ -177,12 +160,6 @@ private:
         }
         return names;
     }
-
-    int count_ = 0;
-    QString drive_;
-    std::unique_ptr<test::TestVault> vault_;
-    vault::VaultCatalogue* catalogue_ = nullptr;
-    vault::MainViewController* controller_ = nullptr;
 };
 
 VEXO_TEST_MAIN(SidebarTest)

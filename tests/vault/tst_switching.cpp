@@ -1,223 +1,163 @@
-#include "ScriptedPrompt.h"
+#include "TestVault.h"
 #include "platform/Digest.h"
-#include "platform/Settings.h"
-#include "store/GroupFolderName.h"
-#include "store/GroupListFile.h"
-#include "store/VaultPaths.h"
-#include "support/TestEnvironment.h"
-#include "support/TestFiles.h"
-#include "vault/MainViewController.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSignalSpy>
 
 using namespace vexo;
-using vault::MainViewController;
-using vault::VaultCatalogue;
+using test::TestVault;
 
 // One vault with one visible item in its "all files" group.
-class SwitchingTest : public QObject {
+class SwitchingTest : public QObject, private test::VaultFixture {
     Q_OBJECT
 private slots:
     void init() {
-        test::clearSettings();
-        const QString base = test::scratchRoot() + QStringLiteral("/case-%1").arg(++count_);
-        platform::Settings::setValue(platform::keys::kRootDirKey, base + QStringLiteral("/v.vlt"));
-        platform::Settings::setValue(platform::keys::kSOUREPASSWORD, QStringLiteral("secret"));
-        prompt_ = std::make_unique<test::ScriptedPrompt>();
-        catalogue_ = std::make_unique<VaultCatalogue>(*prompt_);
-        controller_ = std::make_unique<MainViewController>(*catalogue_);
-        controller_->setUp();
-
-        content_ = test::randomBytes(1'200'000, count_);
-        const QString path = base + QStringLiteral("/Documents/report.bin");
-        test::writeFile(path, content_);
-        item_ = std::make_shared<store::FileModel>();
-        item_->path = path;
-        item_->name = QStringLiteral("report.bin");
-        item_->groupName = store::kSystemDevicName;
-        item_->groupIndex = 1;
-        item_->md5CodePath = MainViewController::getMD5ForPath(path);
-        item_->fileSize = content_.size();
-        const auto group = catalogue_->groupDirList.at(1);
-        item_->encryptedPath = group->path + u'/' + store::itemStoreName(path);
-        group->fileModels.append(item_);
+        startCase();
+        content_ = test::randomBytes(1'200'000, 7);
+        item_ = TestVault::listVisibleItem(
+            allFiles(), base() + QStringLiteral("/Documents/report.bin"), content_);
     }
-
-    void cleanup() {
-        catalogue_->workers().waitForDone();
-        controller_.reset();
-        catalogue_.reset();
-    }
+    void cleanup() { endCase(); }
 
     void hidingThenUnhidingGivesTheFileBack() {
-        QVERIFY(switchAndWait());
+        QSignalSpy progress(&catalogue(), &vault::VaultCatalogue::itemProgress);
+        controller().visableChange(item_);
+        QVERIFY(item_->isEncrtypt); // the target state shows before the run ends
+        QVERIFY(vault().waitUntilIdle());
         QVERIFY(item_->isEncrtypt);
         QVERIFY(!QFileInfo::exists(item_->path));
         QVERIFY(QFileInfo(store::itemStorePath(*item_)).isDir());
-        QVERIFY(listSaysHidden());
+        QCOMPARE(TestVault::listedHidden(item_->path), true);
+        QVERIFY(!progress.isEmpty());
+        QCOMPARE(progress.last().at(1).toFloat(), 1.0f); // the last report always arrives
 
-        QVERIFY(switchAndWait());
+        QVERIFY(vault().switchAndWait(item_));
         QVERIFY(!item_->isEncrtypt);
         QCOMPARE(test::readFile(item_->path), content_);
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
-        QVERIFY(!listSaysHidden());
-        QCOMPARE(prompt_->alerts.size(), 0);
+        QCOMPARE(TestVault::listedHidden(item_->path), false);
+        QCOMPARE(prompt().alerts.size(), 0);
     }
 
     void aDigestThatDiffersKeepsTheItemHiddenAndBothCopies() {
-        QVERIFY(switchAndWait());
+        QVERIFY(vault().switchAndWait(item_));
         item_->md5CodePath = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
-        prompt_->alertAnswers << 0;
-        QVERIFY(switchAndWait());
+        prompt().alertAnswers << 0;
+        QVERIFY(vault().switchAndWait(item_));
         QVERIFY(item_->isEncrtypt);
-        QCOMPARE(prompt_->alertKeys(), QStringList{QStringLiteral("error_md5_message")});
-        QCOMPARE(prompt_->alerts.first().informativeText, platform::fileDigest(item_->path));
+        QCOMPARE(prompt().alertKeys(), QStringList{QStringLiteral("error_md5_message")});
+        QCOMPARE(prompt().alerts.first().informativeText, platform::fileDigest(item_->path));
         QVERIFY(QFileInfo::exists(item_->path));
         QVERIFY(QFileInfo(store::itemStorePath(*item_)).isDir());
     }
 
     void anItemWithoutRecordedDigestUnhidesUnchecked() {
         item_->md5CodePath.clear();
-        QVERIFY(switchAndWait());
-        QVERIFY(switchAndWait());
+        QVERIFY(vault().switchAndWait(item_));
+        QVERIFY(vault().switchAndWait(item_));
         QVERIFY(!item_->isEncrtypt);
         QCOMPARE(test::readFile(item_->path), content_);
     }
 
     void aVisibleItemRemovedFromOutsideIsNotSwitched() {
         QFile::remove(item_->path);
-        prompt_->alertAnswers << 0;
+        prompt().alertAnswers << 0;
         bool completed = false;
-        controller_->visableChange(item_, [&] { completed = true; });
+        controller().visableChange(item_, [&] { completed = true; });
         QVERIFY(completed);
         QVERIFY(!item_->isEncrtypt);
-        QCOMPARE(prompt_->alertKeys(), QStringList{QStringLiteral("wenxintishi")});
+        QCOMPARE(prompt().alertKeys(), QStringList{QStringLiteral("wenxintishi")});
     }
 
     void aFailedHideLeavesTheItemVisibleAndWhole() {
-        prompt_->alertAnswers << 0;
+        prompt().alertAnswers << 0;
         bool switched = false;
         {
             test::ScopedFileSizeLimit limit(600'000); // the store runs out of room
-            switched = switchAndWait();
+            switched = vault().switchAndWait(item_);
         }
         QVERIFY(switched);
         QVERIFY(!item_->isEncrtypt);
         QCOMPARE(test::readFile(item_->path), content_);
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
-        QCOMPARE(prompt_->alertKeys(), QStringList{QStringLiteral("hideFailed.title")});
-        QVERIFY(prompt_->alerts.first().informativeText.contains(QStringLiteral("report.bin")));
+        QCOMPARE(prompt().alertKeys(), QStringList{QStringLiteral("hideFailed.title")});
+        QVERIFY(prompt().alerts.first().informativeText.contains(QStringLiteral("report.bin")));
     }
 
     void aCancelledHideLeavesTheItemVisibleAndWritesNoList() {
         const QByteArray listBefore = test::readFile(store::AppGroupDirListPath());
-        catalogue_->progressObserver = [this](const store::FileModelPtr&, qint64) {
-            controller_->encryptCancelBtnAction(); // the user presses cancel mid-run
+        catalogue().progressObserver = [this](const store::FileModelPtr&, qint64) {
+            controller().encryptCancelBtnAction(); // the user presses cancel mid-run
         };
         bool completed = false;
-        controller_->visableChange(item_, [&] { completed = true; });
-        catalogue_->workers().waitForDone();
-        QTRY_VERIFY(!item_->isEncrtypt);
-        QVERIFY(!completed);
+        controller().visableChange(item_, [&] { completed = true; });
+        QVERIFY(vault().waitUntilIdle());
+        QVERIFY(!completed); // a cancelled run never completes
+        QVERIFY(!item_->isEncrtypt);
         QCOMPARE(test::readFile(item_->path), content_);
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
         QCOMPARE(test::readFile(store::AppGroupDirListPath()), listBefore);
     }
 
     void aCancelledUnhideLeavesTheItemHidden() {
-        QVERIFY(switchAndWait());
-        catalogue_->progressObserver = [this](const store::FileModelPtr&, qint64) {
-            controller_->encryptCancelBtnAction();
+        QVERIFY(vault().switchAndWait(item_));
+        catalogue().progressObserver = [this](const store::FileModelPtr&, qint64) {
+            controller().encryptCancelBtnAction();
         };
-        controller_->visableChange(item_);
+        controller().visableChange(item_);
         QVERIFY(!item_->isEncrtypt); // the target state while it runs
-        catalogue_->workers().waitForDone();
-        QTRY_VERIFY(item_->isEncrtypt);
+        QVERIFY(vault().waitUntilIdle());
+        QVERIFY(item_->isEncrtypt);
         QVERIFY(!QFileInfo::exists(item_->path));
         QVERIFY(QFileInfo(store::itemStorePath(*item_)).isDir());
-        catalogue_->progressObserver = nullptr;
-        QVERIFY(switchAndWait()); // and it still unhides afterwards
+        catalogue().progressObserver = nullptr;
+        QVERIFY(vault().switchAndWait(item_)); // and it still unhides afterwards
         QCOMPARE(test::readFile(item_->path), content_);
     }
 
-    void progressReachesTheViews() {
-        QSignalSpy progress(catalogue_.get(), &VaultCatalogue::itemProgress);
-        QVERIFY(switchAndWait());
-        QVERIFY(!progress.isEmpty());
-        QCOMPARE(progress.last().at(1).toFloat(), 1.0f); // the last report always arrives
-    }
-
     void workRunningAtALockEndsRecordedAndLaterChangesStay() {
-        controller_->visableChange(item_);
-        controller_->lockvexoAction();
-        controller_.reset(); // the unlock screen replaces the controller
-        catalogue_->workers().waitForDone();
-        QTRY_VERIFY(listSaysHidden());
+        auto unlocked = std::make_unique<vault::MainViewController>(catalogue());
+        unlocked->visableChange(item_);
+        unlocked->lockvexoAction();
+        unlocked.reset(); // the unlock screen replaces the controller
+        QVERIFY(vault().waitUntilIdle());
+        QCOMPARE(TestVault::listedHidden(item_->path), true);
 
-        MainViewController next(*catalogue_); // the next unlock
+        vault::MainViewController next(catalogue()); // the next unlock
         next.setUp();
         QVERIFY(item_->isEncrtypt);
-        catalogue_->groupDirList.at(1)->name = QStringLiteral("Renamed after unlocking");
-        QVERIFY(catalogue_->SaveGroupList(vault::ListSelector::LocalFiles));
-        const auto groups = store::readGroupList(store::AppGroupDirListPath(),
-                                                 store::ListKind::Local, store::kSystemDevicName);
-        QCOMPARE(groups->at(1)->name, QStringLiteral("Renamed after unlocking"));
-        QVERIFY(groups->at(1)->fileModels.first()->isEncrtypt);
+        allFiles()->name = QStringLiteral("Renamed after unlocking");
+        QVERIFY(catalogue().SaveGroupList(vault::ListSelector::LocalFiles));
+        const auto groups = TestVault::savedLocalList();
+        QCOMPARE(groups.size(), 3);
+        QCOMPARE(groups.at(1)->name, QStringLiteral("Renamed after unlocking"));
+        QVERIFY(groups.at(1)->fileModels.first()->isEncrtypt);
     }
 
     void theMenuCommandsSwitchOnlyAnItemInTheOtherState() {
-        controller_->chooseItemsShown();
-        QCOMPARE(controller_->selectedItem(), item_);
-        QCOMPARE(controller_->doFileType, 2);
-        controller_->unHideItemAction(); // already visible: nothing to do
-        catalogue_->workers().waitForDone();
+        controller().chooseItemsShown();
+        QCOMPARE(controller().selectedItem(), item_);
+        QCOMPARE(controller().doFileType, 2);
+        controller().unHideItemAction(); // already visible: nothing to do
+        catalogue().workers().waitForDone();
         QCoreApplication::processEvents();
         QVERIFY(!item_->isEncrtypt);
-        QCOMPARE(controller_->doFileType, 2);
+        QCOMPARE(controller().doFileType, 2);
 
-        controller_->fileTypeButtonAction(); // the bottom button hides it
-        QCOMPARE(controller_->doFileType, 3);
-        catalogue_->workers().waitForDone();
-        QTRY_VERIFY(!QFileInfo::exists(item_->path));
-        controller_->hideItemAction(); // already hidden: nothing to do
+        controller().fileTypeButtonAction(); // the bottom button hides it
+        QCOMPARE(controller().doFileType, 3);
+        QVERIFY(vault().waitUntilIdle());
+        QVERIFY(!QFileInfo::exists(item_->path));
+        controller().hideItemAction(); // already hidden: nothing to do
         QVERIFY(item_->isEncrtypt);
-        controller_->fileTypeButtonAction(); // and unhides it
-        catalogue_->workers().waitForDone();
-        QTRY_COMPARE(test::readFile(item_->path), content_);
-        QTRY_VERIFY(!item_->isEncrtypt);
-    }
-
-    void theTargetStateShowsAtOnce() {
-        controller_->visableChange(item_);
-        QVERIFY(item_->isEncrtypt); // before the worker has finished
-        catalogue_->workers().waitForDone();
-        QTRY_VERIFY(!QFileInfo::exists(item_->path));
+        controller().fileTypeButtonAction(); // and unhides it
+        QVERIFY(vault().waitUntilIdle());
+        QCOMPARE(test::readFile(item_->path), content_);
+        QVERIFY(!item_->isEncrtypt);
     }
 
 private:
-    // Switches the item and waits until its outcome is applied.
-    bool switchAndWait() {
-        bool completed = false;
-        controller_->visableChange(item_, [&] { completed = true; });
-        catalogue_->workers().waitForDone();
-        return QTest::qWaitFor([&] { return completed; }, 20'000);
-    }
-
-    bool listSaysHidden() const {
-        const auto groups = store::readGroupList(store::AppGroupDirListPath(),
-                                                 store::ListKind::Local, store::kSystemDevicName);
-        return groups && groups->at(1)->fileModels.size() == 1 &&
-               groups->at(1)->fileModels.first()->isEncrtypt;
-    }
-
-    int count_ = 0;
     QByteArray content_;
     store::FileModelPtr item_;
-    std::unique_ptr<test::ScriptedPrompt> prompt_;
-    std::unique_ptr<VaultCatalogue> catalogue_;
-    std::unique_ptr<MainViewController> controller_;
 };
 
 VEXO_TEST_MAIN(SwitchingTest)
