@@ -55,6 +55,7 @@ public:
     std::optional<QString> askText(const TextRequest&) override { return std::nullopt; }
     std::optional<QString> askPassword(const TextRequest&) override { return std::nullopt; }
     QStringList chooseFiles(const FileChoice&) override { return {}; }
+    QString chooseSavePath(const SaveChoice&) override { return {}; }
 };
 
 int add(const QString& dir) {

@@ -633,5 +633,141 @@ a copy is missing or damaged.</translation>
 Changes the master password: asks for the current one, the new one twice
 and a hint. Items hidden before keep working with the new password.</translation>
     </message>
+    <message>
+        <source>oneTitle.stringValue</source>
+        <translation>Welcome to Vexo</translation>
+    </message>
+    <message>
+        <source>oneDesc1Label.stringValue</source>
+        <translation>Keep private files and folders in one safe place.</translation>
+    </message>
+    <message>
+        <source>oneDesc2Label.stringValue</source>
+        <translation>Hidden items are stored enciphered inside your vault.</translation>
+    </message>
+    <message>
+        <source>twoTitle.stringValue</source>
+        <translation>Gather your files</translation>
+    </message>
+    <message>
+        <source>twoDesc1Label.stringValue</source>
+        <translation>Drag files and folders into the window, or add them with the + button.</translation>
+    </message>
+    <message>
+        <source>twoDesc2Label.stringValue</source>
+        <translation>Sort them into groups of your own.</translation>
+    </message>
+    <message>
+        <source>twoDesc3Label.stringValue</source>
+        <translation>Items stay where they are until you hide them.</translation>
+    </message>
+    <message>
+        <source>twoDesc4Label.stringValue</source>
+        <translation>Files on a removable drive stay on that drive.</translation>
+    </message>
+    <message>
+        <source>twoDesc5Label.stringValue</source>
+        <translation>Search and sort to find any item quickly.</translation>
+    </message>
+    <message>
+        <source>threTitle.stringValue</source>
+        <translation>Hide with one switch</translation>
+    </message>
+    <message>
+        <source>threDesc1Label.stringValue</source>
+        <translation>Switch an item to hidden and it disappears from its folder.</translation>
+    </message>
+    <message>
+        <source>threDesc2Label.stringValue</source>
+        <translation>Switch it back and it returns exactly as it was.</translation>
+    </message>
+    <message>
+        <source>sixTitleLabel.stringValue</source>
+        <translation>Secure notes</translation>
+    </message>
+    <message>
+        <source>sixDescLabel.stringValue</source>
+        <translation>Write notes that only you can read.</translation>
+    </message>
+    <message>
+        <source>sixDesc2Label.stringValue</source>
+        <translation>They are kept in the vault with your files.</translation>
+    </message>
+    <message>
+        <source>fiveTitleLabel.stringValue</source>
+        <translation>Create your vault</translation>
+    </message>
+    <message>
+        <source>fiveDesc1Label.stringValue</source>
+        <translation>Choose a master password. You need it every time you open Vexo.</translation>
+    </message>
+    <message>
+        <source>fiveDesc2Label.stringValue</source>
+        <translation>There is no way to recover a forgotten password.</translation>
+    </message>
+    <message>
+        <source>fiveDesc3Label.stringValue</source>
+        <translation>A hint helps you remember it.</translation>
+    </message>
+    <message>
+        <source>password_TextField.placeholderString</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>sourepassword_TextField.placeholderString</source>
+        <translation>Confirm password</translation>
+    </message>
+    <message>
+        <source>passwordhint.placeholderString</source>
+        <translation>Password hint</translation>
+    </message>
+    <message>
+        <source>remmenberBtn.title</source>
+        <translation>Remember password</translation>
+    </message>
+    <message>
+        <source>Next.text</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>createVaultBtn.title</source>
+        <translation>Create Vault</translation>
+    </message>
+    <message>
+        <source>closeBtn.title</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>SavePanel.message</source>
+        <translation>Choose where your vault folder is created.</translation>
+    </message>
+    <message>
+        <source>AppName.text</source>
+        <translation>Vexo</translation>
+    </message>
+    <message>
+        <source>passwordTextField.placeholderString</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>passwordtishiLabelstringValue</source>
+        <translation>Enter your master password to unlock the vault.</translation>
+    </message>
+    <message>
+        <source>passwordhint1.placeholderString</source>
+        <translation>Forgot your password?</translation>
+    </message>
+    <message>
+        <source>passwordkeyphale</source>
+        <translation>The password cannot be recovered. Check the keyboard layout and Caps Lock, and try again carefully.</translation>
+    </message>
+    <message>
+        <source>chooser.allFiles</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>languageIcon</source>
+        <translation>en</translation>
+    </message>
 </context>
 </TS>

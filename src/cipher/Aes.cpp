@@ -1,6 +1,7 @@
 #include "cipher/Aes.h"
 
 #include <algorithm>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 namespace vexo::cipher {
@@ -73,6 +74,10 @@ std::optional<QByteArray> runAes(const QString& keyText, AesStream::Direction di
         return std::nullopt;
     output.truncate(body + tail);
     return output;
+}
+
+void releaseThreadCipherState() {
+    OPENSSL_thread_stop();
 }
 
 } // namespace vexo::cipher

@@ -44,6 +44,10 @@ private:
     std::unique_ptr<evp_cipher_ctx_st, Free> context_;
 };
 
+// Frees what the cipher library keeps for the calling thread; a worker
+// calls it when a job ends, so no thread leaves it behind.
+void releaseThreadCipherState();
+
 // The whole of data through a fresh stream; empty when the cipher fails.
 std::optional<QByteArray> runAes(const QString& keyText, AesStream::Direction direction,
                                  const QByteArray& data, bool padding = true);

@@ -119,6 +119,11 @@ int reportAdded(vault::MainViewController& controller, const QStringList& paths)
     return failed ? kFailed : kDone;
 }
 
+// The drive-vault key ("USB1/Vault.vlt") of a drive vault folder.
+QString driveVaultKeyOf(const QString& folder) {
+    return platform::volumeNameOf(folder) + u'/' + folder.section(u'/', -1);
+}
+
 bool isDriveVaultFolder(const QString& path) {
     return platform::isOnVolumes(path) && path.endsWith(QStringLiteral(".vlt"));
 }
@@ -146,13 +151,16 @@ int runAdd(Context& context, const QStringList& words) {
     if (options->values.contains(QStringLiteral("--group")) &&
         !selectTargetGroup(controller, options->values.value(QStringLiteral("--group"))))
         return kFailed;
-    if (options->values.contains(QStringLiteral("--vault-name"))) {
-        // A named vault is one to make on the drive when it has none open.
+    const bool named = options->values.contains(QStringLiteral("--vault-name"));
+    if (named || !context.answers.hasTerminal()) {
+        // Adding a drive's item asks for a vault on that drive: without a
+        // terminal to ask on, or with its name given, a new one is made.
         context.prompt.presetAnswer(QStringLiteral("addMessage1.string"), 0);
         context.prompt.presetAnswer(QStringLiteral("addMessage.string"), 0);
+    }
+    if (named)
         context.prompt.presetText(QStringLiteral("createFolderMessage"),
                                   options->values.value(QStringLiteral("--vault-name")));
-    }
     QStringList paths;
     for (const QString& path : options->positionals)
         paths << absolutePath(path);
@@ -167,6 +175,9 @@ int runAdd(Context& context, const QStringList& words) {
     if (isDriveVaultFolder(paths.first()) && opened >= 0) {
         if (opened != 0)
             return kFailed;
+        // Remembered, so that the next command finds it open again.
+        session.catalogue.SaveGroupList(vault::ListSelector::DriveVaults,
+                                        driveVaultKeyOf(paths.first()));
         print(textOf(QStringLiteral("cli.driveVaultOpened")).arg(paths.first()));
         return someLeftOut ? kFailed : kDone;
     }

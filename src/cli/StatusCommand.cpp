@@ -115,7 +115,7 @@ void printGroups(const QList<NumberedGroup>& groups, bool json) {
             section = group.section;
             print(sectionTitle(section));
         }
-        print(QStringLiteral("%1  %2 (%3)").arg(group.number, 4).arg(group.title).arg(group.count));
+        print(QStringLiteral("%1  %2  %3").arg(group.number, 4).arg(group.title).arg(group.count));
     }
 }
 

@@ -28,10 +28,7 @@ QString messageOf(const vault::Prompt::Alert& alert) {
 } // namespace
 
 QString textOf(const QString& key, const QStringList& arguments) {
-    QString text = platform::localizedStringForKey(key);
-    for (const QString& argument : arguments)
-        text = text.arg(argument);
-    return text;
+    return platform::localizedText(key, arguments);
 }
 
 void tell(const QString& line) {

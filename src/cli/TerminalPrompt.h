@@ -29,6 +29,8 @@ public:
     std::optional<QString> askText(const TextRequest& request) override;
     std::optional<QString> askPassword(const TextRequest& request) override;
     QStringList chooseFiles(const FileChoice& choice) override;
+    // The tool names its vault folder on the command line; nothing asks.
+    QString chooseSavePath(const SaveChoice&) override { return {}; }
 
 private:
     Answers& answers_;

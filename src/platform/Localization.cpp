@@ -5,10 +5,12 @@
 
 #include <QFile>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
 
 namespace vexo::platform {
@@ -87,6 +89,32 @@ QString localizedStringForKey(const QString& key, const QString& value) {
             return text;
     }
     return value.isEmpty() ? key : value;
+}
+
+QString localizedText(const QString& key, const QStringList& arguments) {
+    const QString text = localizedStringForKey(key);
+    if (arguments.isEmpty())
+        return text;
+    // Like QString::arg: the lowest placeholder number takes the first argument.
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9][0-9]?)"));
+    std::map<int, qsizetype> argumentOfNumber;
+    for (const auto& match : placeholder.globalMatch(text))
+        argumentOfNumber.emplace(match.captured(1).toInt(), 0);
+    qsizetype next = 0;
+    for (auto& [number, argument] : argumentOfNumber)
+        argument = next++;
+    QString filled;
+    qsizetype copied = 0;
+    for (const auto& match : placeholder.globalMatch(text)) {
+        const qsizetype argument = argumentOfNumber.at(match.captured(1).toInt());
+        if (argument >= arguments.size())
+            continue;
+        filled += QStringView(text).mid(copied, match.capturedStart() - copied);
+        filled += arguments.at(argument);
+        copied = match.capturedEnd();
+    }
+    filled += QStringView(text).mid(copied);
+    return filled;
 }
 
 QString imagePathWithfileName(const QString& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vexo::platform {
 
@@ -19,6 +20,11 @@ void setLanguageCode(const QString& code);
 // the table has none, value when it is not empty, else the key itself.
 // Safe to call from any thread.
 QString localizedStringForKey(const QString& key, const QString& value = {});
+
+// The text of key with its placeholders (%1, %2, ...) filled from arguments in
+// one pass, the lowest number taking the first argument; an argument's own
+// "%2" is never filled again, and a placeholder without an argument stays.
+QString localizedText(const QString& key, const QStringList& arguments = {});
 
 // The resource path (":/Settings.bundle/...") of a picture, trying the name as
 // given, then with ".png", "@3x.png" and "@2x.png"; empty when none exists.

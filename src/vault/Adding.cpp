@@ -208,6 +208,11 @@ store::GroupModelPtr MainViewController::targetGroupForAdding(const QStringList&
     if (!catalogue_.UPLibrary.contains(key)) {
         if (isNTFSDisk_DAVolumeKind(volume) || !QFileInfo(platform::volumePath(volume)).isDir())
             return nullptr; // told by the caller's vault folder check
+        // A vault of that name may be there already, made elsewhere: it opens
+        // only with its password, as when it is opened itself.
+        const QString listFile = store::AppGroupMoveUPListPath(volume, *name);
+        if (QFileInfo::exists(listFile) && !driveVaultPasswordAccepted(listFile))
+            return nullptr;
         catalogue_.moveUpList(volume, key);
     }
     selectGroupName = key;

@@ -1,6 +1,7 @@
 #include "vault/FirstRun.h"
 
 #include "access/PasswordStore.h"
+#include "platform/FileSystem.h"
 #include "platform/Log.h"
 #include "platform/Settings.h"
 #include "platform/VolumesRoot.h"
@@ -10,8 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstring>
 
 namespace vexo::vault {
 namespace {
@@ -42,13 +43,13 @@ bool createVaultRoot(const QString& root, Prompt& prompt) {
         tellNotCreated(prompt, root, root + QStringLiteral(": something other than a folder"));
         return false;
     }
-    std::error_code error;
-    std::filesystem::create_directories(QFile::encodeName(root).toStdString(), error);
-    qCInfo(lcVexo, "createFolder.error:%s", error ? error.message().c_str() : "(null)");
-    if (!error)
+    // The vault folder and the folders made for it are the user's alone.
+    const bool made = platform::makePrivatePath(root);
+    const QString reason = made ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    qCInfo(lcVexo, "createFolder.error:%s", made ? "(null)" : qUtf8Printable(reason));
+    if (made)
         return true;
-    tellNotCreated(prompt, root,
-                   root + QStringLiteral(": ") + QString::fromStdString(error.message()));
+    tellNotCreated(prompt, root, root + QStringLiteral(": ") + reason);
     return false;
 }
 

@@ -102,7 +102,7 @@ void syncStores(QList<Ended>& batch) {
 
 void settle(const std::shared_ptr<Walk>& walk, bool cancelled) {
     QList<Ended> batch = std::exchange(walk->ended, {});
-    walk->catalogue->workers().start([walk, batch = std::move(batch), cancelled]() mutable {
+    walk->catalogue->startWork([walk, batch = std::move(batch), cancelled]() mutable {
         if (walk->hiding) // an unhide makes what it restores durable itself
             syncStores(batch);
         QMetaObject::invokeMethod(
@@ -144,7 +144,7 @@ void step(const std::shared_ptr<Walk>& walk) {
     // An item added without a digest gets one before it is hidden, off the
     // main thread; the record takes it on the main thread.
     const bool needsDigest = walk->hiding && item->md5CodePath.isEmpty();
-    walk->catalogue->workers().start([walk, item, needsDigest, position] {
+    walk->catalogue->startWork([walk, item, needsDigest, position] {
         const QString digest =
             needsDigest ? MainViewController::getMD5ForPath(item->path) : QString();
         const RunOutcome outcome =

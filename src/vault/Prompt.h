@@ -41,6 +41,14 @@ public:
         QStringList preferredExtensions; // offered first; other types stay allowed
     };
 
+    struct SaveChoice {
+        QString title; // also the proposed name
+        QString messageKey;
+        QString startFolder;
+        bool showExtension = true;
+        bool canCreateFolders = true;
+    };
+
     virtual ~Prompt() = default;
 
     // Shows the alert modally; the index of the button pressed (0 = first).
@@ -54,6 +62,9 @@ public:
 
     // Lets the user choose files and folders; empty when the user cancels.
     virtual QStringList chooseFiles(const FileChoice& choice) = 0;
+
+    // Lets the user name a new file or folder; empty when the user cancels.
+    virtual QString chooseSavePath(const SaveChoice& choice) = 0;
 };
 
 } // namespace vexo::vault

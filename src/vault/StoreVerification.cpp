@@ -77,7 +77,7 @@ void step(const std::shared_ptr<Verification>& run) {
     }
     const FileModelPtr item = run->items.at(run->next++);
     VaultCatalogue* catalogue = run->catalogue;
-    catalogue->workers().start([run, item, catalogue] {
+    catalogue->startWork([run, item, catalogue] {
         const StoreCheck found = checkOne(catalogue, item);
         QMetaObject::invokeMethod(
             catalogue,

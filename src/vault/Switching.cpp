@@ -61,7 +61,7 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
 
     VaultCatalogue* catalogue = &catalogue_;
     catalogue_.runStarted();
-    catalogue_.workers().start([catalogue, item, hiding, completed = std::move(completed)] {
+    catalogue_.startWork([catalogue, item, hiding, completed = std::move(completed)] {
         const RunOutcome outcome = runItem(catalogue, item, hiding);
         QMetaObject::invokeMethod(
             catalogue,

@@ -1,5 +1,6 @@
 #include "vault/VaultCatalogue.h"
 
+#include "cipher/Aes.h"
 #include "platform/Clock.h"
 #include "platform/Log.h"
 #include "platform/Settings.h"
@@ -71,13 +72,19 @@ VaultCatalogue::~VaultCatalogue() {
     // in memory show their items in their target state: a vault with work
     // under way keeps its files as they are and stays marked, so the next
     // start checks it against the disk.
-    const bool interrupted = runsUnderWay_ > 0 || workers_.activeThreadCount() > 0;
     workers_.waitForDone();
-    if (interrupted)
+    if (runsUnderWay_ > 0)
         return;
     flushPendingSaves();
     for (const auto& session : sessions_)
         closeSessionOf(session.first);
+}
+
+void VaultCatalogue::startWork(std::function<void()> job) {
+    workers_.start([job = std::move(job)] {
+        job();
+        cipher::releaseThreadCipherState();
+    });
 }
 
 SessionStart VaultCatalogue::beginSession(const QString& vaultFolder) {

@@ -42,6 +42,8 @@ public:
     // The threads that hide and unhide; finished work posts its outcome back
     // to the main thread.
     QThreadPool& workers() { return workers_; }
+    // Runs job on one of the workers.
+    void startWork(std::function<void()> job);
 
     // Called on the worker thread after every step of a run with the item's
     // bytes done so far; for tools that follow a run closely (and tests).

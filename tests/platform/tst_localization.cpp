@@ -4,6 +4,7 @@
 #include "support/TestEnvironment.h"
 
 using namespace vexo::platform;
+using namespace Qt::StringLiterals;
 
 class LocalizationTest : public QObject {
     Q_OBJECT
@@ -93,6 +94,31 @@ private slots:
             found.isEmpty() ? QString() : QStringLiteral(":/Settings.bundle/") + found;
         QCOMPARE(imagePathWithfileName(name), expected);
         QCOMPARE(imageWithfileName(name).width(), width);
+    }
+
+    void placeholdersAreFilledInOrderInOnePass_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("translated key") << "addMessage.string" << QStringList{u"STICK"_s}
+                                        << "The drive “STICK” has no vault yet. Create one to "
+                                           "hide these items on the drive?";
+        QTest::newRow("in order") << "%1 then %2" << QStringList{u"a"_s, u"b"_s} << "a then b";
+        QTest::newRow("lowest number first")
+            << "%3 and %2" << QStringList{u"x"_s, u"y"_s} << "y and x";
+        QTest::newRow("repeated") << "%1-%1" << QStringList{u"z"_s} << "z-z";
+        QTest::newRow("argument not searched again")
+            << "%1 %2" << QStringList{u"%2"_s, u"b"_s} << "%2 b";
+        QTest::newRow("too few arguments") << "%1 %2" << QStringList{u"a"_s} << "a %2";
+        QTest::newRow("no placeholders") << "plain" << QStringList{u"a"_s} << "plain";
+        QTest::newRow("percent sign kept") << "100% of %1" << QStringList{u"it"_s} << "100% of it";
+    }
+
+    void placeholdersAreFilledInOrderInOnePass() {
+        QFETCH(QString, key);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, text);
+        QCOMPARE(localizedText(key, arguments), text);
     }
 };
 

@@ -19,6 +19,7 @@ public:
     QQueue<std::optional<QString>> textAnswers;
     QQueue<std::optional<QString>> passwordAnswers;
     QQueue<QStringList> fileAnswers;
+    QQueue<QString> savePathAnswers;
 
     QList<Alert> alerts;
     QList<TextRequest> textRequests;
@@ -41,6 +42,7 @@ public:
     }
 
     QStringList chooseFiles(const FileChoice&) override { return next(fileAnswers, QStringList()); }
+    QString chooseSavePath(const SaveChoice&) override { return next(savePathAnswers, QString()); }
 
     // The message keys of the alerts shown, in order.
     QStringList alertKeys() const {

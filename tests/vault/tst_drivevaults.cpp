@@ -67,6 +67,31 @@ private slots:
         QCOMPARE(prompt().alertKeys(), alerts);
     }
 
+    // Adding an item beside a vault made elsewhere goes into that vault only
+    // with its password: a vault must never open by adding to it.
+    void addingBesideAVaultMadeElsewhereAsksItsPassword_data() {
+        QTest::addColumn<std::optional<QString>>("typed");
+        QTest::addColumn<bool>("added");
+        QTest::newRow("right password") << std::optional(QStringLiteral("master")) << true;
+        QTest::newRow("wrong password") << std::optional(QStringLiteral("guess")) << false;
+        QTest::newRow("cancelled") << std::optional<QString>() << false;
+    }
+    void addingBesideAVaultMadeElsewhereAsksItsPassword() {
+        QFETCH(std::optional<QString>, typed);
+        QFETCH(bool, added);
+        makeVault(QStringLiteral("Vault.vlt"));
+        const OnAnotherComputer elsewhere;
+        const QString file = onDrive(QStringLiteral("new.txt"), "new");
+        prompt().alertAnswers << 0 << 0;                     // make a vault named ...
+        prompt().textAnswers << QStringLiteral("Vault.vlt"); // ... as the one there
+        prompt().passwordAnswers << typed;
+        QVERIFY(vault().addAndWait({file}));
+        QCOMPARE(prompt().passwordRequests.size(), 1);
+        QCOMPARE(catalogue().UPLibrary.contains(driveKey(QStringLiteral("Vault.vlt"))), added);
+        QCOMPARE(vault().itemAt(file) != nullptr, added);
+        QCOMPARE(test::readFile(file).isEmpty(), added);
+    }
+
     void aVaultWithoutPasswordOpensAnywhere() {
         auto groups = makeVault(QStringLiteral("Open.vlt"));
         groups.first()->password.clear();

@@ -1,0 +1,77 @@
+#include "UiTestMain.h"
+#include "platform/Localization.h"
+
+#include <QPixmap>
+
+using vexo::platform::imagePathWithfileName;
+using vexo::platform::localizedStringForKey;
+
+// Every picture the screens name is built into the resources, is found by
+// its name and has the size the screens lay out for it.
+class PicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyNamedPictureLoadsAtItsSize_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("points");
+        QTest::addColumn<int>("scale");
+        const QSize titleButton(14, 14);
+        const QList<std::tuple<const char*, QSize, int>> rows = {
+            {"About/loginLock.png", {120, 120}, 1},
+            {"About/loginOk.png", {28, 28}, 1},
+            {"About/PasswordHintIconMenu@2x.png", {28, 28}, 2},
+            {"About/PasswordHintIconMenu", {28, 28}, 2},
+            {"img/step_1_x2.png", {640, 360}, 1},
+            {"img/step_2_x2.png", {640, 360}, 1},
+            {"img/step_3_x2.png", {640, 360}, 1},
+            {"img/step_5_x2.png", {640, 360}, 1},
+            {"About/LockButtonIcon.png", {14, 14}, 1},
+            {"About/daosanjiao.png", {10, 6}, 1},
+            {"About/searchBarIcon.png", {14, 14}, 1},
+            {"About/DropArrow@2x.png", {160, 160}, 2},
+            {"About/NotesPlaceholder@2x.png", {120, 120}, 2},
+            {"About/ActivityCancel.png", {14, 14}, 1},
+            {"About/addFileBtn.png", {20, 20}, 1},
+            {"About/AddGroupForUP.png", {20, 20}, 1},
+            {"About/DropDownMenuIcon.png", {20, 20}, 1},
+            {"About/openPath.png", {14, 14}, 1},
+            {"About/AddGroupButtonCollapsed.png", {14, 14}, 1},
+            {"LanguageIcon/en", {24, 20}, 2},
+            {"LanguageIcon/zh", {24, 20}, 2},
+            {"TitleBar/close", titleButton, 2},
+            {"TitleBar/close-hover", titleButton, 2},
+            {"TitleBar/close-pressed", titleButton, 2},
+            {"TitleBar/minimize", titleButton, 2},
+            {"TitleBar/minimize-hover", titleButton, 2},
+            {"TitleBar/minimize-pressed", titleButton, 2},
+            {"TitleBar/zoom", titleButton, 2},
+            {"TitleBar/zoom-hover", titleButton, 2},
+            {"TitleBar/zoom-pressed", titleButton, 2},
+        };
+        for (const auto& [name, points, scale] : rows)
+            QTest::newRow(name) << QString::fromLatin1(name) << points << scale;
+    }
+
+    void everyNamedPictureLoadsAtItsSize() {
+        QFETCH(QString, name);
+        QFETCH(QSize, points);
+        QFETCH(int, scale);
+        const QString path = imagePathWithfileName(name);
+        QVERIFY2(!path.isEmpty(), qPrintable(name));
+        const QPixmap picture(path);
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.size(), points * scale);
+        QCOMPARE(picture.deviceIndependentSize().toSize(), points);
+        QVERIFY(picture.hasAlphaChannel());
+    }
+
+    void theLanguageButtonFindsThePictureOfTheEnglishTexts() {
+        vexo::platform::setLanguageCode(QStringLiteral("en"));
+        const QString name =
+            QStringLiteral("LanguageIcon/") + localizedStringForKey(QStringLiteral("languageIcon"));
+        QVERIFY(!QPixmap(imagePathWithfileName(name)).isNull());
+    }
+};
+
+VEXO_UI_TEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"
