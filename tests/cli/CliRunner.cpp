@@ -3,7 +3,6 @@
 #include "store/GroupListFile.h"
 #include "store/VaultPaths.h"
 #include "support/TestEnvironment.h"
-#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,6 +11,8 @@
 #include <QSettings>
 
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace vexo::test {
 namespace {
@@ -31,99 +32,73 @@ QByteArray CliResult::transcript() const {
 }
 
 CliRunner::CliRunner()
-    : scratch_(QDir::tempPath() + QStringLiteral("/vexo-cli-XXXXXX")),
-      settingsFolder_(scratch_.path() + QStringLiteral("/config")), macAddress_(kTestMacAddress),
+    : settingsFolder_(scratch() + u"/config"_s), macAddress_(kTestMacAddress),
       workingDirectory_(home()) {
     for (const QString& folder : {home(), volumesRoot(), settingsFolder_})
         QDir().mkpath(folder);
 }
 
-QString CliRunner::home() const {
-    return scratch_.path() + QStringLiteral("/home");
+void CliRunner::moveToAnotherComputer() {
+    settingsFolder_ = scratch() + u"/other-config"_s;
+    QDir().mkpath(settingsFolder_);
+    macAddress_ = u"02:00:00:00:00:09"_s;
 }
 
-QString CliRunner::volumesRoot() const {
-    return scratch_.path() + QStringLiteral("/Volumes");
-}
-
-QString CliRunner::settingsFile() const {
-    return settingsFolder_ + QStringLiteral("/Vexo/Vexo.conf");
-}
-
-void CliRunner::useSettingsFolder(const QString& folder) {
-    settingsFolder_ = folder;
-    QDir().mkpath(folder);
-}
-
-void CliRunner::prepare(QProcess& process, const QStringList& arguments) const {
+void CliRunner::start(QProcess& process, const QStringList& arguments,
+                      const QByteArray& input) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsFolder_);
-    environment.insert(QStringLiteral("VEXO_VOLUMES_ROOT"), volumesRoot());
-    environment.insert(QStringLiteral("VEXO_MAC_ADDRESS"), macAddress_);
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    environment.insert(u"HOME"_s, home());
+    environment.insert(u"XDG_CONFIG_HOME"_s, settingsFolder_);
+    environment.insert(u"VEXO_VOLUMES_ROOT"_s, volumesRoot());
+    environment.insert(u"VEXO_MAC_ADDRESS"_s, macAddress_);
+    environment.insert(u"TZ"_s, u"UTC"_s);
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingDirectory_);
     // A session of its own has no controlling terminal, so the tool never
     // reaches the terminal the tests may have been started from.
     process.setChildProcessModifier([] { ::setsid(); });
-    process.setProgram(QStringLiteral(VEXO_CLI));
-    process.setArguments(arguments);
-}
-
-CliResult CliRunner::run(const QStringList& arguments, const QByteArray& input) const {
-    QProcess process;
-    prepare(process, arguments);
-    process.start();
-    CliResult result;
-    if (!process.waitForStarted(kRunTimeoutMs))
-        return result;
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(kRunTimeoutMs))
-        process.kill();
-    process.waitForFinished();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    return result;
-}
-
-CliResult CliRunner::runUnlocked(const QStringList& arguments, const QStringList& answers) const {
-    return run(QStringList{QStringLiteral("--password-stdin")} + arguments,
-               inputLines(QStringList{password_} + answers));
-}
-
-void CliRunner::startUnlocked(QProcess& process, const QStringList& arguments) const {
-    prepare(process, QStringList{QStringLiteral("--password-stdin")} + arguments);
-    process.start();
+    process.start(QStringLiteral(VEXO_CLI), arguments);
     if (process.waitForStarted(kRunTimeoutMs)) {
-        process.write(inputLines({password_}));
+        process.write(input);
         process.closeWriteChannel();
     }
 }
 
+CliResult CliRunner::run(const QStringList& arguments, const QByteArray& input) const {
+    QProcess process;
+    start(process, arguments, input);
+    if (!process.waitForFinished(kRunTimeoutMs))
+        process.kill();
+    process.waitForFinished();
+    const bool ended =
+        process.exitStatus() == QProcess::NormalExit && process.error() != QProcess::FailedToStart;
+    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+CliResult CliRunner::runUnlocked(const QStringList& arguments, const QStringList& answers) const {
+    return run(words("--password-stdin") + arguments, inputLines(QStringList{password_} + answers));
+}
+
+void CliRunner::startUnlocked(QProcess& process, const QStringList& arguments) const {
+    start(process, words("--password-stdin") + arguments, inputLines({password_}));
+}
+
 CliResult CliRunner::initVault(const QString& password, const QString& folder) {
-    const QString dir = folder.isEmpty() ? home() + QStringLiteral("/Private") : folder;
+    const QString dir = folder.isEmpty() ? home() + u"/Private"_s : folder;
     password_ = password;
-    vaultRoot_ = dir + QStringLiteral(".vlt");
-    return run({QStringLiteral("--password-stdin"), QStringLiteral("init"), dir},
-               inputLines({password, password}));
+    vaultRoot_ = dir + u".vlt"_s;
+    return run(words("--password-stdin init") << dir, inputLines({password, password}));
 }
 
 QVariant CliRunner::setting(const QString& key) const {
     return QSettings(settingsFile(), QSettings::IniFormat).value(key);
 }
 
-store::GroupList CliRunner::localGroups() const {
-    return store::readGroupList(store::joinPath(vaultRoot(), QStringLiteral("GroupDirlist.plist")),
-                                store::ListKind::Local, store::kSystemDevicName)
-        .value_or(store::GroupList());
-}
-
 QString CliRunner::localStoreOf(const QString& path) const {
-    for (const store::GroupModelPtr& group : localGroups())
+    const auto groups = store::readGroupList(store::joinPath(vaultRoot(), u"GroupDirlist.plist"_s),
+                                             store::ListKind::Local, store::kSystemDevicName);
+    for (const store::GroupModelPtr& group : groups.value_or(store::GroupList()))
         for (const store::FileModelPtr& item : group->fileModels)
             if (item->path == path)
                 return store::joinPath(vaultRoot(), item->encryptedPath);
@@ -146,32 +121,16 @@ QMap<QString, QByteArray> snapshot(const QString& folder) {
         QFile file(path);
         if (it.fileInfo().isDir())
             entries.insert(path, "<folder>");
-        else if (file.open(QIODevice::ReadOnly))
-            entries.insert(path, file.readAll());
         else
-            entries.insert(path, "<unreadable>");
+            entries.insert(path, file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>");
     }
     return entries;
 }
 
-QMap<QString, QByteArray> folderContent(const QString& folder) {
-    QMap<QString, QByteArray> content;
-    for (const QString& file : filesBelow(folder))
-        content.insert(file, readFile(folder + u'/' + file));
-    return content;
-}
-
-QStringList stringsOf(const QJsonArray& array, const QString& key) {
+QStringList column(const QJsonArray& array, const QString& key) {
     QStringList values;
     for (const QJsonValue& value : array)
-        values << value.toObject().value(key).toString();
-    return values;
-}
-
-QList<int> numbersOf(const QJsonArray& array, const QString& key) {
-    QList<int> values;
-    for (const QJsonValue& value : array)
-        values << value.toObject().value(key).toInt(-1);
+        values << value[key].toVariant().toString();
     return values;
 }
 

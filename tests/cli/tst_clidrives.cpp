@@ -7,14 +7,10 @@
 #include <QFileInfo>
 
 using namespace vexo;
+using namespace Qt::StringLiterals;
 using test::CliResult;
-using test::word;
-
-namespace {
-
-const QString kOtherComputer = QStringLiteral("02:00:00:00:00:09");
-
-} // namespace
+using test::column;
+using test::words;
 
 // Items on a removable drive go into a vault on that drive, which carries its
 // own password to other computers.
@@ -23,66 +19,64 @@ class CliDrivesTest : public QObject {
 private slots:
     void init() {
         cli_ = std::make_unique<test::CliRunner>();
-        QCOMPARE(cli_->initVault(word("pw")).exitCode, 0);
-        drive_ = cli_->volumesRoot() + QStringLiteral("/USB1");
+        QCOMPARE(cli_->initVault(u"pw"_s).exitCode, 0);
+        drive_ = cli_->volumesRoot() + u"/USB1"_s;
         content_ = test::randomBytes(800'000, 7);
-        file_ = test::placeFile(drive_, word("docs/a.bin"), content_);
+        file_ = test::placeFile(drive_, u"docs/a.bin"_s, content_);
     }
 
+    // The drive's vault is named by option or by answer; no answer at all
+    // cancels the run.
     void addingADriveFileMakesTheDrivesVault_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("vaultName");
-        QTest::newRow("named") << QStringList{word("--vault-name"), word("Travel")} << QStringList()
-                               << word("Travel.vlt");
-        QTest::newRow("named with suffix") << QStringList{word("--vault-name"), word("Travel.vlt")}
-                                           << QStringList() << word("Travel.vlt");
-        QTest::newRow("answered") << QStringList() << QStringList{word("Mine")} << word("Mine.vlt");
-        QTest::newRow("empty answer")
-            << QStringList() << QStringList{QString()} << word("Vault.vlt");
+        QTest::newRow("named") << words("--vault-name Travel") << QStringList() << u"Travel.vlt"_s;
+        QTest::newRow("named with suffix")
+            << words("--vault-name Travel.vlt") << QStringList() << u"Travel.vlt"_s;
+        QTest::newRow("answered") << QStringList() << words("Mine") << u"Mine.vlt"_s;
+        QTest::newRow("empty answer") << QStringList() << QStringList{QString()} << u"Vault.vlt"_s;
+        QTest::newRow("no answer") << QStringList() << QStringList() << QString();
     }
 
     void addingADriveFileMakesTheDrivesVault() {
         QFETCH(QStringList, options);
         QFETCH(QStringList, answers);
         QFETCH(QString, vaultName);
-        const QString key = word("USB1/") + vaultName;
-        const CliResult added =
-            cli_->runUnlocked(QStringList{word("add")} + options + QStringList{file_}, answers);
+        const CliResult added = cli_->runUnlocked(words("add") + options << file_, answers);
+        if (vaultName.isEmpty()) {
+            VEXO_EXPECT_EXIT(added, 1);
+            QCOMPARE(test::readFile(file_), content_);
+            QCOMPARE(listItems(), QJsonArray());
+            QVERIFY(!QFileInfo::exists(drive_ + u"/Vault.vlt"_s));
+            return;
+        }
         VEXO_EXPECT_EXIT(added, 0);
-        QVERIFY(added.outText().contains(QStringLiteral("Hidden: ") + file_));
+        QVERIFY(added.outText().contains(u"Hidden: "_s + file_));
         QVERIFY(!QFileInfo::exists(file_));
 
+        const QString key = u"USB1/"_s + vaultName;
         const auto groups =
-            store::readGroupList(drive_ + u'/' + vaultName + QStringLiteral("/GroupDirlist.plist"),
-                                 store::ListKind::Drive, key, word("USB1"));
+            store::readGroupList(drive_ + u'/' + vaultName + u"/GroupDirlist.plist"_s,
+                                 store::ListKind::Drive, key, u"USB1"_s);
         QVERIFY(groups && groups->size() == 3);
-        QCOMPARE(groups->first()->password, platform::MD5_32BitUpper(word("pw")));
+        QCOMPARE(groups->first()->password, platform::MD5_32BitUpper(u"pw"_s));
         QCOMPARE(groups->first()->macAddress, test::kTestMacAddress);
         QCOMPARE(groups->at(1)->fileModels.size(), 1);
 
         const QJsonArray items = listItems();
-        QCOMPARE(items.size(), 1);
-        QCOMPARE(items.at(0)[word("vault")].toString(), key);
-        QCOMPARE(items.at(0)[word("path")].toString(), file_);
-        QCOMPARE(items.at(0)[word("group")].toInt(), 2); // after the local "All files"
-        QVERIFY(items.at(0)[word("hidden")].toBool());
-        const QJsonObject status = cli_->runUnlocked({word("status"), word("--json")}).json();
-        const QJsonObject drive = status[word("driveVaults")].toArray().at(0).toObject();
-        QCOMPARE(drive[word("key")].toString(), key);
-        QCOMPARE(drive[word("items")].toInt(), 1);
-        QCOMPARE(drive[word("hidden")].toInt(), 1);
+        QCOMPARE(column(items, u"vault"_s), QStringList{key});
+        QCOMPARE(column(items, u"path"_s), QStringList{file_});
+        QCOMPARE(column(items, u"group"_s), words("2")); // after the local "All files"
+        QCOMPARE(column(items, u"hidden"_s), words("true"));
+        const QJsonObject status = cli_->runUnlocked(words("status --json")).json();
+        const QJsonArray drives = status[u"driveVaults"_s].toArray();
+        QCOMPARE(column(drives, u"key"_s) + column(drives, u"items"_s) +
+                     column(drives, u"hidden"_s),
+                 (QStringList{key, u"1"_s, u"1"_s}));
 
-        VEXO_EXPECT_EXIT(cli_->runUnlocked({word("unhide"), file_}), 0);
+        VEXO_EXPECT_EXIT(cli_->runUnlocked(words("unhide") << file_), 0);
         QCOMPARE(test::readFile(file_), content_);
-    }
-
-    void aCancelledVaultNameAddsNothing() {
-        const CliResult added = cli_->runUnlocked({word("add"), file_});
-        VEXO_EXPECT_EXIT(added, 1);
-        QCOMPARE(test::readFile(file_), content_);
-        QCOMPARE(listItems(), QJsonArray());
-        QVERIFY(!QFileInfo::exists(drive_ + QStringLiteral("/Vault.vlt")));
     }
 
     // The drive moves to another computer, whose user has a vault and a
@@ -90,8 +84,8 @@ private slots:
     void aVaultFromAnotherComputerOpensWithItsPassword_data() {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("right password") << QStringList{word("pw")} << true;
-        QTest::newRow("wrong password") << QStringList{word("Pw")} << false;
+        QTest::newRow("right password") << words("pw") << true;
+        QTest::newRow("wrong password") << words("Pw") << false;
         QTest::newRow("no answer") << QStringList() << false;
     }
 
@@ -103,7 +97,7 @@ private slots:
         const auto driveBefore = test::snapshot(drive_);
 
         const CliResult opened =
-            cli_->runUnlocked({word("add"), drive_ + QStringLiteral("/Vault.vlt")}, answers);
+            cli_->runUnlocked(words("add") << drive_ + u"/Vault.vlt"_s, answers);
         VEXO_EXPECT_EXIT(opened, opens ? 0 : 1);
         if (!opens) {
             QCOMPARE(test::snapshot(drive_), driveBefore);
@@ -113,9 +107,9 @@ private slots:
         }
         // Once opened it stays open for the commands that follow.
         const QJsonArray items = listItems();
-        QCOMPARE(test::stringsOf(items, word("path")), QStringList{file_});
-        QCOMPARE(test::stringsOf(items, word("vault")), QStringList{word("USB1/Vault.vlt")});
-        VEXO_EXPECT_EXIT(cli_->runUnlocked({word("unhide"), word("1")}), 0);
+        QCOMPARE(column(items, u"path"_s), QStringList{file_});
+        QCOMPARE(column(items, u"vault"_s), words("USB1/Vault.vlt"));
+        VEXO_EXPECT_EXIT(cli_->runUnlocked(words("unhide 1")), 0);
         QCOMPARE(test::readFile(file_), content_);
     }
 
@@ -123,27 +117,23 @@ private slots:
     // way around its password.
     void addingBesideAVaultFromElsewhereDoesNotOpenIt() {
         moveDriveToAnotherComputer();
-        const QString other = test::placeFile(drive_, word("docs/b.txt"), "b");
-        cli_->runUnlocked({word("add"), word("--vault-name"), word("Vault.vlt"), other});
-        QVERIFY(!test::stringsOf(listItems(), word("path")).contains(file_));
-        const CliResult unhide = cli_->runUnlocked({word("unhide"), file_});
-        VEXO_EXPECT_EXIT(unhide, 1);
+        const QString other = test::placeFile(drive_, u"docs/b.txt"_s, "b");
+        cli_->runUnlocked(words("add --vault-name Vault.vlt") << other);
+        QVERIFY(!column(listItems(), u"path"_s).contains(file_));
+        VEXO_EXPECT_EXIT(cli_->runUnlocked(words("unhide") << file_), 1);
         QVERIFY(!QFileInfo::exists(file_));
     }
 
 private:
     void moveDriveToAnotherComputer() {
-        VEXO_EXPECT_EXIT(
-            cli_->runUnlocked({word("add"), word("--vault-name"), word("Vault"), file_}), 0);
+        VEXO_EXPECT_EXIT(cli_->runUnlocked(words("add --vault-name Vault") << file_), 0);
         QVERIFY(!QFileInfo::exists(file_));
-        cli_->useSettingsFolder(cli_->scratch() + QStringLiteral("/other-config"));
-        cli_->setMacAddress(kOtherComputer);
-        QCOMPARE(cli_->initVault(word("theirs"), cli_->home() + QStringLiteral("/Theirs")).exitCode,
-                 0);
+        cli_->moveToAnotherComputer();
+        QCOMPARE(cli_->initVault(u"theirs"_s, cli_->home() + u"/Theirs"_s).exitCode, 0);
     }
 
     QJsonArray listItems() {
-        const CliResult listed = cli_->runUnlocked({word("list"), word("--json")});
+        const CliResult listed = cli_->runUnlocked(words("list --json"));
         [&] { VEXO_EXPECT_EXIT(listed, 0); }();
         return listed.items();
     }
