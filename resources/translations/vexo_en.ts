@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>cli.storeMissing</source>
-        <translation>missing: %1: %2</translation>
+        <translation>missing: %1</translation>
     </message>
     <message>
         <source>cli.unhidden</source>
@@ -768,6 +768,22 @@ and a hint. Items hidden before keep working with the new password.</translation
     <message>
         <source>languageIcon</source>
         <translation>en</translation>
+    </message>
+    <message>
+        <source>cli.vaultMissing</source>
+        <translation>The vault folder %1 is not there. Is its drive connected, or was the folder moved? Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>cli.noPassword</source>
+        <translation>No password given.</translation>
+    </message>
+    <message>
+        <source>cli.driveVaultNotOpened</source>
+        <translation>%1 was not opened as a drive vault.</translation>
+    </message>
+    <message>
+        <source>cli.noteGroupKept</source>
+        <translation>Group %1 holds secure notes: delete it in the desktop application, where its notes are shown.</translation>
     </message>
 </context>
 </TS>

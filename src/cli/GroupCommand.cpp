@@ -46,6 +46,11 @@ int renameGroup(vault::MainViewController& controller, const QString& word, cons
 
 int deleteGroup(vault::MainViewController& controller, const QString& word) {
     const auto group = changeableGroup(controller, word);
+    if (group && group->section == kNotes) {
+        // Its notes would leave the list with it; the desktop shows them first.
+        tell(textOf(QStringLiteral("cli.noteGroupKept"), {word}));
+        return kFailed;
+    }
     if (!group || !controller.deleteGroup(group->group->groupName, group->group->index))
         return kFailed;
     return kDone;

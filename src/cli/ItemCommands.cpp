@@ -125,7 +125,8 @@ QString driveVaultKeyOf(const QString& folder) {
 }
 
 bool isDriveVaultFolder(const QString& path) {
-    return platform::isOnVolumes(path) && path.endsWith(QStringLiteral(".vlt"));
+    return platform::isOnVolumes(path) &&
+           path.endsWith(QStringLiteral(".vlt"), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -144,12 +145,15 @@ int runAdd(Context& context, const QStringList& words) {
                        {QStringLiteral("--group"), QStringLiteral("--vault-name")}, {}, 1, -1);
     if (!options)
         return kUsage;
+    const QString groupWord = options->values.value(QStringLiteral("--group"));
+    if (options->values.contains(QStringLiteral("--group")) && positiveNumber(groupWord) == 0)
+        return usageError(textOf(QStringLiteral("cli.badNumber"), {groupWord}),
+                          QStringLiteral("add"));
     Session session(context);
     if (const int opened = session.open(); opened != kDone)
         return opened;
     vault::MainViewController& controller = session.controller;
-    if (options->values.contains(QStringLiteral("--group")) &&
-        !selectTargetGroup(controller, options->values.value(QStringLiteral("--group"))))
+    if (!groupWord.isEmpty() && !selectTargetGroup(controller, groupWord))
         return kFailed;
     const bool named = options->values.contains(QStringLiteral("--vault-name"));
     if (named || !context.answers.hasTerminal()) {
@@ -173,8 +177,10 @@ int runAdd(Context& context, const QStringList& words) {
     controller.AddFileActionForPaths(paths, [&opened](int result) { opened = result; });
     session.waitForRuns();
     if (isDriveVaultFolder(paths.first()) && opened >= 0) {
-        if (opened != 0)
+        if (opened != 0 || !session.catalogue.UPLibrary.contains(driveVaultKeyOf(paths.first()))) {
+            tell(textOf(QStringLiteral("cli.driveVaultNotOpened"), {paths.first()}));
             return kFailed;
+        }
         // Remembered, so that the next command finds it open again.
         session.catalogue.SaveGroupList(vault::ListSelector::DriveVaults,
                                         driveVaultKeyOf(paths.first()));
@@ -201,7 +207,8 @@ int runRemove(Context& context, const QStringList& words) {
     return workThrough(session, items, [&](const store::FileModelPtr& item) {
         bool ended = false;
         session.controller.removeItemFromList(item, [&ended] { ended = true; });
-        session.waitUntil([&ended] { return ended; });
+        // A cancelled unhide ends the removal without calling back.
+        session.waitUntil([&] { return ended || !session.catalogue.runsUnderWay(); });
         const bool removed = !itemAtPath(numberedItems(session.controller), item->path);
         if (removed)
             print(textOf(QStringLiteral("cli.removed")).arg(item->path));

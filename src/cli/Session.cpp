@@ -5,6 +5,7 @@
 #include "store/VaultPaths.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace vexo::cli {
@@ -12,8 +13,6 @@ namespace vexo::cli {
 Session::Session(Context& context_)
     : context(context_), catalogue(context_.prompt), controller(catalogue), progress_(catalogue) {
     QObject::connect(&context.interrupts, &Interrupts::interrupted, &controller, [this] {
-        if (!catalogue.runsUnderWay())
-            return;
         cancelled_ = true;
         progress_.clear();
         controller.encryptCancelBtnAction();
@@ -37,6 +36,8 @@ void Session::waitUntil(const std::function<bool()>& done) {
     const auto check = [&] {
         if (done())
             loop.quit();
+        else if (cancelled_ && catalogue.runsUnderWay())
+            controller.encryptCancelBtnAction(); // a run that started after Ctrl-C stops too
     };
     // Runs end with a progress signal; the timer catches what ends without.
     QObject::connect(&catalogue, &vault::VaultCatalogue::progressStateChanged, &loop, check);
@@ -53,7 +54,8 @@ int checkMasterPassword(Context& context) {
         return kUsage;
     const auto typed = context.answers.secret(textOf(QStringLiteral("cli.askPassword")));
     if (!typed || !access::matchesStoredPassword(*typed)) {
-        tell(textOf(QStringLiteral("cli.wrongPassword")));
+        tell(
+            textOf(typed ? QStringLiteral("cli.wrongPassword") : QStringLiteral("cli.noPassword")));
         return kWrongPassword;
     }
     return kDone;
@@ -67,11 +69,18 @@ bool canAskPasswords(Context& context) {
 }
 
 bool vaultIsSetUp() {
-    if (access::hasFinishedFirstRun() && access::storedPassword() &&
-        !store::AppRootDirKey().isEmpty())
-        return true;
-    tell(textOf(QStringLiteral("cli.noVault")));
-    return false;
+    const QString root = store::AppRootDirKey();
+    if (!access::hasFinishedFirstRun() || !access::storedPassword() || root.isEmpty()) {
+        tell(textOf(QStringLiteral("cli.noVault")));
+        return false;
+    }
+    // A vault folder that is gone (a drive not connected, a folder moved) is
+    // not made again empty: that would show an empty vault as the user's.
+    if (!QFileInfo(root).isDir()) {
+        tell(textOf(QStringLiteral("cli.vaultMissing"), {root}));
+        return false;
+    }
+    return true;
 }
 
 } // namespace vexo::cli

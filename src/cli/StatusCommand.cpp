@@ -80,10 +80,8 @@ void printStatus(const Status& status, bool json) {
               .arg(status.local.hidden)
               .arg(status.local.items - status.local.hidden));
     for (auto it = status.driveVaults.cbegin(); it != status.driveVaults.cend(); ++it)
-        print(textOf(QStringLiteral("cli.statusDriveVault"))
-                  .arg(it.key())
-                  .arg(it->items)
-                  .arg(it->hidden));
+        print(textOf(QStringLiteral("cli.statusDriveVault"),
+                     {it.key(), QString::number(it->items), QString::number(it->hidden)}));
     print(textOf(status.openElsewhere ? QStringLiteral("cli.statusOpenElsewhere")
                                       : QStringLiteral("cli.statusNotOpenElsewhere")));
 }
@@ -115,7 +113,9 @@ void printGroups(const QList<NumberedGroup>& groups, bool json) {
             section = group.section;
             print(sectionTitle(section));
         }
-        print(QStringLiteral("%1  %2  %3").arg(group.number, 4).arg(group.title).arg(group.count));
+        print(QStringLiteral("%1  %2  %3")
+                  .arg(group.number, 4)
+                  .arg(group.title, QString::number(group.count)));
     }
 }
 

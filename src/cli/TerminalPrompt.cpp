@@ -72,7 +72,8 @@ std::optional<QString> TerminalPrompt::askPassword(const TextRequest& request) {
 }
 
 QStringList TerminalPrompt::chooseFiles(const FileChoice& choice) {
-    if (!answers_.hasTerminal())
+    // Standard input carries passwords; a path is only taken from a terminal.
+    if (!answers_.hasTerminal() || answers_.fromStandardInput())
         return {};
     const auto path = answers_.text(textOf(choice.messageKey));
     if (!path || path->trimmed().isEmpty())

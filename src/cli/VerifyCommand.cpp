@@ -40,10 +40,10 @@ void printSummary(const vault::VerificationSummary& summary, const QList<Numbere
         return;
     }
     for (const vault::StoreProblem& problem : summary.problems)
-        print(textOf(problem.state == cipher::StoreState::Missing
-                         ? QStringLiteral("cli.storeMissing")
-                         : QStringLiteral("cli.storeDamaged"))
-                  .arg(problem.item->path, problem.reason));
+        print(
+            problem.state == cipher::StoreState::Missing
+                ? textOf(QStringLiteral("cli.storeMissing"), {problem.item->path})
+                : textOf(QStringLiteral("cli.storeDamaged"), {problem.item->path, problem.reason}));
     print(textOf(QStringLiteral("cli.verified")).arg(summary.checked).arg(summary.problems.size()));
 }
 

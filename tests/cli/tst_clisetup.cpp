@@ -3,6 +3,7 @@
 #include "support/TestEnvironment.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -81,6 +82,7 @@ private slots:
         usage("group without action", words("group"));
         usage("empty group name", words("group add") << QString());
         usage("note group listed", words("list --group 2"));
+        usage("add to a group that is no number", words("add --group x loose.txt"));
         // Without --password-stdin the password needs a terminal, and there is none.
         QTest::newRow("password unasked")
             << true << words("list") << QByteArray("pw\n") << 2 << QString();
@@ -125,6 +127,19 @@ private slots:
         VEXO_EXPECT_EXIT(result, exitCode);
         QVERIFY2(!result.err.isEmpty() && result.errText().contains(says), result.err.constData());
         QCOMPARE(test::snapshot(cli_->scratch()), before);
+    }
+
+    // A vault folder that is gone (its drive not connected) is never made
+    // again empty, which would pass an empty vault off as the user's.
+    void aMissingVaultFolderIsNotMadeAgain() {
+        QCOMPARE(cli_->initVault(u"pw"_s).exitCode, 0);
+        QVERIFY(QDir(cli_->vaultRoot()).removeRecursively());
+        for (const char* line : {"list", "status", "verify", "add loose.txt"}) {
+            const CliResult result = cli_->run(words("--password-stdin") + words(line), "pw\n");
+            VEXO_EXPECT_EXIT(result, 1);
+            QVERIFY2(result.errText().contains(u"is not there"_s), result.err.constData());
+        }
+        QVERIFY(!QFileInfo::exists(cli_->vaultRoot()));
     }
 
     void initSetsTheVaultUp_data() {
