@@ -785,5 +785,209 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>cli.noteGroupKept</source>
         <translation>Group %1 holds secure notes: delete it in the desktop application, where its notes are shown.</translation>
     </message>
+    <message>
+        <source>ProMenuItem1.title</source>
+        <translation>About Vexo</translation>
+    </message>
+    <message>
+        <source>ProMenuItem3.title</source>
+        <translation>Quit Vexo</translation>
+    </message>
+    <message>
+        <source>LanguageBtnTitle</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>FilemenuItem.title</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>FilemenuItem1.title</source>
+        <translation>Add Files…</translation>
+    </message>
+    <message>
+        <source>FilemenuItem2.title</source>
+        <translation>New Note</translation>
+    </message>
+    <message>
+        <source>FilemenuItem3.title</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>FilemenuItem4.title</source>
+        <translation>Unhide</translation>
+    </message>
+    <message>
+        <source>EditmenuItem.title</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>EditmenuItem1.title</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>EditmenuItem2.title</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>EditmenuItem3.title</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>EditmenuItem4.title</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>EditmenuItem5.title</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>EditmenuItem6.title</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>EditmenuItem7.title</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>EditmenuItem9.title</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>EditmenuItem12.title</source>
+        <translation>Transformations</translation>
+    </message>
+    <message>
+        <source>Edit-FindMenuItem1.title</source>
+        <translation>Find…</translation>
+    </message>
+    <message>
+        <source>Edit-TransformationMenuItem1.title</source>
+        <translation>Make Upper Case</translation>
+    </message>
+    <message>
+        <source>Edit-TransformationMenuItem2.title</source>
+        <translation>Make Lower Case</translation>
+    </message>
+    <message>
+        <source>Edit-TransformationMenuItem3.title</source>
+        <translation>Capitalize</translation>
+    </message>
+    <message>
+        <source>FormatmenuItem.title</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>FormatmenuItem1.title</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>FormatmenuItem2.title</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem1.text</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem2.text</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem3.text</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem4.text</source>
+        <translation>Bigger</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem5.text</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>Format-TextMenuItem1.text</source>
+        <translation>Align Left</translation>
+    </message>
+    <message>
+        <source>Format-TextMenuItem2.text</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Format-TextMenuItem3.text</source>
+        <translation>Align Right</translation>
+    </message>
+    <message>
+        <source>PasswordMenuItem.title</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>PasswordMenuItem1.title</source>
+        <translation>Lock Vexo</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem.title</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem1.title</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem2.title</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem3.title</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>HelpMenuItem.title</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>HelpMenuItem2.title</source>
+        <translation>Show Tutorial</translation>
+    </message>
+    <message>
+        <source>languageItem1</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>languageItem2</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>lockFileBtn.title</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>SortBtn.title</source>
+        <translation>Sort by %1</translation>
+    </message>
+    <message>
+        <source>SortbyItem1</source>
+        <translation>Date Added</translation>
+    </message>
+    <message>
+        <source>file_Item0</source>
+        <translation>Unhide All</translation>
+    </message>
+    <message>
+        <source>file_Item1</source>
+        <translation>Hide All</translation>
+    </message>
+    <message>
+        <source>file_Item2</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>file_Item3</source>
+        <translation>Unhide</translation>
+    </message>
+    <message>
+        <source>file_Item4</source>
+        <translation>Remove</translation>
+    </message>
 </context>
 </TS>

@@ -35,9 +35,13 @@ CurrentTable& currentTable() {
     return table;
 }
 
+QString tableFileOf(const QString& code) {
+    return QStringLiteral(":/i18n/vexo_") + code + QStringLiteral(".qm");
+}
+
 std::shared_ptr<const QTranslator> loadTable(const QString& code) {
     auto translator = std::make_shared<QTranslator>();
-    if (!translator->load(QStringLiteral(":/i18n/vexo_") + code + QStringLiteral(".qm"))) {
+    if (!translator->load(tableFileOf(code))) {
         qCWarning(lcVexo, "no string table for language %s", qUtf8Printable(code));
         return nullptr;
     }
@@ -45,6 +49,10 @@ std::shared_ptr<const QTranslator> loadTable(const QString& code) {
 }
 
 } // namespace
+
+bool languageIsShipped(const QString& code) {
+    return QFile::exists(tableFileOf(code));
+}
 
 QString languageCodeForIndex(qint64 index) {
     const auto clamped = std::clamp<qint64>(index, 0, kLanguageCodes.size() - 1);

@@ -16,6 +16,9 @@ void setLanguage();
 // lookup, whatever the setting says.
 void setLanguageCode(const QString& code);
 
+// Whether the application carries a string table for the language code.
+bool languageIsShipped(const QString& code);
+
 // The text of key in the "Main" string table of the current language; when
 // the table has none, value when it is not empty, else the key itself.
 // Safe to call from any thread.

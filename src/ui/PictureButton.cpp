@@ -13,8 +13,46 @@ PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
 }
 
 void PictureButton::setPicture(const QString& name) {
+    setPictures(name, name, name);
+}
+
+void PictureButton::setPictures(const QString& normal, const QString& hover,
+                                const QString& pressed) {
+    normal_ = normal;
+    hover_ = hover;
+    pressed_ = pressed;
+    showForPointer();
+}
+
+void PictureButton::showPicture(const QString& name) {
+    if (name == pictureName_ && !icon().isNull())
+        return;
     pictureName_ = name;
     setIcon(QIcon(platform::imagePathWithfileName(name)));
+}
+
+void PictureButton::showForPointer() {
+    showPicture(underMouse() ? hover_ : normal_);
+}
+
+void PictureButton::enterEvent(QEnterEvent* event) {
+    showPicture(hover_);
+    QPushButton::enterEvent(event);
+}
+
+void PictureButton::leaveEvent(QEvent* event) {
+    showPicture(normal_);
+    QPushButton::leaveEvent(event);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    showPicture(pressed_);
+    QPushButton::mousePressEvent(event);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    QPushButton::mouseReleaseEvent(event);
+    showForPointer();
 }
 
 } // namespace vexo::ui

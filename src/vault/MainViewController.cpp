@@ -7,6 +7,7 @@
 #include "platform/VolumesRoot.h"
 #include "store/DefaultLists.h"
 #include "store/VaultPaths.h"
+#include "vault/FirstRun.h"
 #include "vault/Prompt.h"
 #include "vault/Reconcile.h"
 
@@ -30,7 +31,7 @@ bool MainViewController::setUp(bool firstRun) {
     selectGroup_ItemIndex = 0;
     selectGroupName = store::kSystemDevicName;
     if (!firstRun)
-        makeVaultFolders();
+        recreateVaultFolders();
     // Work that was still running at the last lock recorded its outcome in
     // the catalogue, so a loaded catalogue is kept rather than read again.
     if (catalogue_.groupDirList.isEmpty() && !loadOrCreateLocalLists())
@@ -76,17 +77,6 @@ void MainViewController::reopenRememberedDriveVaults() {
         qCInfo(lcVexo, "path:%s", qUtf8Printable(folder));
         if (!catalogue_.UPLibrary.contains(key) && QFileInfo::exists(folder))
             catalogue_.moveUpList(driveOfKey(key), key);
-    }
-}
-
-void MainViewController::makeVaultFolders() {
-    for (const QString& folder : {store::AppRootDirKey(), store::AppRootNoteDirPath()}) {
-        if (QFileInfo(folder).isDir())
-            continue;
-        if (platform::makePrivatePath(folder))
-            qCInfo(lcVexo, "创建根目录成功");
-        else
-            qCWarning(lcVexo, "创建根目录失败:%s", qUtf8Printable(folder));
     }
 }
 

@@ -205,7 +205,6 @@ signals:
 private:
     void select(const QString& groupName, qint64 groupIndex);
     void reopenRememberedDriveVaults();
-    void makeVaultFolders();
     bool loadOrCreateLocalLists();
     void tellListUnreadable();
     bool refuseSwitch(const store::FileModel& item);

@@ -1,0 +1,38 @@
+#include "Shots.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace vexo::screenshots {
+
+void settle(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool shoot(QWidget* window, const QDir& folder, const QString& name) {
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == window || !other->isVisible())
+            continue;
+        painter.drawPixmap(other->geometry().topLeft() - window->geometry().topLeft(),
+                           other->grab());
+    }
+    painter.end();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace vexo::screenshots

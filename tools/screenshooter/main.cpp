@@ -1,0 +1,132 @@
+// Shows each screen of the desktop application offscreen, with a sample vault
+// in a temporary home, and writes a picture of each into the folder given.
+#include "Shots.h"
+#include "app/AppDelegate.h"
+#include "ui/GuideViewController.h"
+#include "ui/loginViewcontroller.h"
+#include "vault/FirstRun.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+using namespace vexo;
+using screenshots::settle;
+using screenshots::shoot;
+
+const QString kSamplePassword = QStringLiteral("correct horse");
+
+// Everything the application reads or writes goes below world.
+void enterWorld(const QTemporaryDir& world) {
+    const QString root = world.path();
+    for (const char* folder : {"home", "config", "cache", "data", "volumes"})
+        QDir(root).mkpath(QLatin1String(folder));
+    qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
+    qputenv("VEXO_VOLUMES_ROOT", QFile::encodeName(root + QStringLiteral("/volumes")));
+    qputenv("VEXO_MAC_ADDRESS", "02:00:00:00:00:01");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QStringList makeSampleFiles(const QString& home) {
+    QDir(home).mkpath(QStringLiteral("Pictures"));
+    QImage picture(640, 400, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.fillRect(picture.rect(), QColor(70, 130, 180));
+    painter.setBrush(QColor(250, 210, 90));
+    painter.drawEllipse(QPoint(480, 110), 60, 60);
+    painter.end();
+    const QString pictureFile = home + QStringLiteral("/Pictures/Holiday.png");
+    picture.save(pictureFile);
+
+    const QString letter = home + QStringLiteral("/Letter to the bank.txt");
+    QFile text(letter);
+    if (text.open(QIODevice::WriteOnly))
+        text.write(QByteArray("Dear Sir or Madam,\n").repeated(40));
+    return {pictureFile, letter};
+}
+
+bool shootGuide(app::AppDelegate& delegate, const QDir& out) {
+    auto* guide = qobject_cast<ui::GuideViewController*>(delegate.mainWindow().content());
+    if (guide == nullptr)
+        return false;
+    bool written = true;
+    for (qint64 page = 0; page <= guide->lastPageIndex(); ++page) {
+        guide->showPage(page);
+        settle(600);
+        written &= shoot(&delegate.mainWindow(), out, QStringLiteral("guide-%1").arg(page + 1));
+    }
+    return written;
+}
+
+bool shootUnlockAndMain(const QString& home, const QDir& out) {
+    app::AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    settle();
+    auto* unlock = qobject_cast<ui::loginViewcontroller*>(delegate.mainWindow().content());
+    if (unlock == nullptr)
+        return false;
+    bool written = shoot(&delegate.mainWindow(), out, QStringLiteral("unlock"));
+
+    auto* field = unlock->findChild<QLineEdit*>(QStringLiteral("passwordTextField"));
+    for (int attempt = 0; attempt < ui::loginViewcontroller::kHintFromAttempt; ++attempt) {
+        field->setText(QStringLiteral("guess %1").arg(attempt));
+        unlock->enterAction();
+    }
+    settle(800);
+    written &= shoot(&delegate.mainWindow(), out, QStringLiteral("unlock-hint"));
+
+    field->setText(kSamplePassword);
+    unlock->enterAction();
+    settle();
+    if (delegate.mainView() == nullptr)
+        return false;
+    delegate.mainView()->controller().AddFileActionForPaths(makeSampleFiles(home));
+    while (delegate.catalogue().runsUnderWay())
+        settle(100);
+    settle();
+    written &= shoot(&delegate.mainWindow(), out, QStringLiteral("main-window"));
+    return written;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vexo-screenshots OUTPUT-FOLDER\n");
+        return 2;
+    }
+    QTemporaryDir world;
+    if (!world.isValid())
+        return 1;
+    enterWorld(world);
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Vexo"));
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", argv[1]);
+        return 1;
+    }
+
+    bool written = true;
+    {
+        app::AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        written &= shootGuide(delegate, out);
+    }
+    const QString home = world.path() + QStringLiteral("/home");
+    const QString root = vault::vaultRootForChoice(home + QStringLiteral("/Vault"));
+    vault::storeFirstRun(root, kSamplePassword, QStringLiteral("The usual one, with the horse"));
+    written &= shootUnlockAndMain(home, out);
+    return written ? 0 : 1;
+}
