@@ -1,0 +1,287 @@
+#include "../ui/UiTestMain.h"
+#include "access/PasswordStore.h"
+#include "app/AppDelegate.h"
+#include "app/SingleInstance.h"
+#include "platform/Settings.h"
+#include "store/VaultPaths.h"
+#include "support/TestFiles.h"
+#include "ui/DialogPrompt.h"
+#include "ui/GuideViewController.h"
+#include "ui/MainView.h"
+#include "ui/MenuBar.h"
+#include "ui/loginViewcontroller.h"
+#include "vault/FirstRun.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <memory>
+
+using namespace vexo;
+using namespace std::chrono_literals;
+using platform::Settings;
+namespace keys = platform::keys;
+
+namespace {
+
+const QString kPassword = QStringLiteral("Open sesame");
+const QSize kLockedWindowSize{300, 354 + ui::MainWindow::kTitleRowHeight};
+
+} // namespace
+
+class AppDelegateTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<app::AppDelegate> delegate;
+    QString root;
+    int runNumber = 0;
+
+    ui::MainWindow& window() { return delegate->mainWindow(); }
+    ui::MenuBar* menus() { return window().menuBar(); }
+    template <typename T> T* content() { return qobject_cast<T*>(window().content()); }
+
+    // A vault whose first run has finished, with its own root.
+    void finishFirstRun() {
+        vault::storeFirstRun(root, kPassword, QStringLiteral("hint"));
+        QVERIFY(QDir().mkpath(root));
+    }
+
+    void launch() {
+        delegate = std::make_unique<app::AppDelegate>();
+        delegate->idleDelayFor = [](int choice) { return choice == 0 ? 0ms : 20ms; };
+        delegate->applicationDidFinishLaunching();
+    }
+
+    void unlockWith(const QString& typed) {
+        auto* unlock = content<ui::loginViewcontroller>();
+        QVERIFY(unlock != nullptr);
+        auto* field = unlock->findChild<QLineEdit*>(QStringLiteral("passwordTextField"));
+        field->setText(typed);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+
+    void verifyLocked() {
+        QVERIFY(content<ui::loginViewcontroller>() != nullptr);
+        QVERIFY(delegate->mainView() == nullptr);
+        QVERIFY(window().isLockedDress());
+        QCOMPARE(window().minimumSize(), kLockedWindowSize);
+        QCOMPARE(window().maximumSize(), kLockedWindowSize);
+        QCOMPARE(window().size(), kLockedWindowSize);
+        QVERIFY(!window().iswriteFrameSize());
+        QVERIFY(!menus()->topItem(ui::menu::kFile)->isVisible());
+        QVERIFY(menus()->topItem(ui::menu::kLanguage)->isVisible());
+    }
+
+    void verifyUnlocked() {
+        QVERIFY(delegate->mainView() != nullptr);
+        QCOMPARE(window().content(), delegate->mainView());
+        QVERIFY(!window().isLockedDress());
+        QCOMPARE(window().minimumSize(), QSize(800, 420 + ui::MainWindow::kTitleRowHeight));
+        QVERIFY(window().iswriteFrameSize());
+        QVERIFY(menus()->topItem(ui::menu::kFile)->isVisible());
+        QVERIFY(menus()->topItem(ui::menu::kPassword)->isVisible());
+        QVERIFY(!menus()->topItem(ui::menu::kLanguage)->isVisible());
+    }
+
+    // A drive vault open in the catalogue, on a drive folder below the volumes root.
+    QString openDriveVault(const QString& drive) {
+        const QString key = drive + QStringLiteral("/Drive.vlt");
+        QDir().mkpath(test::testVolumesRoot() + QLatin1Char('/') + key);
+        delegate->catalogue().moveUpList(drive, key);
+        return key;
+    }
+
+private slots:
+    void init() {
+        test::clearSettings();
+        ui::DialogPrompt::clearQueuedAnswers();
+        root = test::scratchRoot() + QStringLiteral("/vault%1.vlt").arg(++runNumber);
+    }
+
+    void cleanup() {
+        delegate.reset();
+        QCOMPARE(ui::DialogPrompt::queuedAnswers(), 0);
+    }
+
+    void theGuideShowsUntilAFirstRunHasFinished_data() {
+        QTest::addColumn<bool>("rootRecorded");
+        QTest::newRow("nothing stored") << false;
+        QTest::newRow("a root but no finished first run") << true;
+    }
+    void theGuideShowsUntilAFirstRunHasFinished() {
+        QFETCH(bool, rootRecorded);
+        if (rootRecorded)
+            Settings::setValue(keys::kRootDirKey, root);
+        launch();
+        QVERIFY(app::AppDelegate::isFirstRun());
+        QVERIFY(content<ui::GuideViewController>() != nullptr);
+        QVERIFY(window().isLockedDress());
+        QCOMPARE(window().contentSize(), ui::GuideViewController::kContentSize);
+    }
+
+    void aFinishedGuideOpensTheMainView() {
+        launch();
+        auto* guide = content<ui::GuideViewController>();
+        guide->showPage(guide->lastPageIndex());
+        for (const char* name : {"passwordField", "confirmationField"})
+            guide->findChild<QLineEdit*>(QLatin1String(name))->setText(kPassword);
+        const QString chosen = test::scratchRoot() + QStringLiteral("/chosen%1").arg(runNumber);
+        ui::DialogPrompt::answerNextSavePathWith(chosen);
+        QTest::mouseClick(guide->findChild<QPushButton*>(QStringLiteral("pageButton")),
+                          Qt::LeftButton);
+
+        verifyUnlocked();
+        QVERIFY(!app::AppDelegate::isFirstRun());
+        QCOMPARE(store::AppRootDirKey(), chosen + QStringLiteral(".vlt"));
+        QVERIFY(QFileInfo::exists(chosen + QStringLiteral(".vlt/GroupDirlist.plist")));
+    }
+
+    void laterLaunchesStartLockedAndRecreateAMissingRoot() {
+        finishFirstRun();
+        QVERIFY(QDir(root).removeRecursively());
+        launch();
+        verifyLocked();
+        QVERIFY(QFileInfo(root + QStringLiteral("/Notes")).isDir());
+        QVERIFY(test::filesBelow(root).isEmpty());
+    }
+
+    void onlyTheStoredPasswordUnlocks() {
+        finishFirstRun();
+        launch();
+        for (const QString& wrong : {QStringLiteral("open sesame"), QStringLiteral("Open sesame "),
+                                     QString()}) {
+            unlockWith(wrong);
+            verifyLocked();
+        }
+        QCOMPARE(content<ui::loginViewcontroller>()->errorCount(), 3);
+        unlockWith(kPassword);
+        verifyUnlocked();
+    }
+
+    void everyLockGivesAFreshUnlockScreenAndKeepsDriveVaults_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("lock button") << "button";
+        QTest::newRow("Password menu") << "menu";
+        QTest::newRow("idle timer") << "idle";
+    }
+    void everyLockGivesAFreshUnlockScreenAndKeepsDriveVaults() {
+        QFETCH(QString, how);
+        finishFirstRun();
+        Settings::setValue(keys::kLOCKQUILLANWHENIDLE, how == QLatin1String("idle") ? 1 : 0);
+        launch();
+        auto* firstScreen = content<ui::loginViewcontroller>();
+        unlockWith(kPassword);
+        const QString kept = openDriveVault(QStringLiteral("USB%1").arg(runNumber));
+        const QString gone = openDriveVault(QStringLiteral("GONE%1").arg(runNumber));
+        QVERIFY(QDir(test::testVolumesRoot() + QLatin1Char('/') + gone).removeRecursively());
+
+        if (how == QLatin1String("button"))
+            QTest::mouseClick(delegate->mainView()->findChild<QPushButton*>(
+                                  QStringLiteral("lockFileBtn")),
+                              Qt::LeftButton);
+        else if (how == QLatin1String("menu"))
+            menus()->item(ui::menu::kPassword, ui::menu::kLock)->trigger();
+        else
+            QTRY_VERIFY(delegate->mainView() == nullptr);
+
+        verifyLocked();
+        QVERIFY(content<ui::loginViewcontroller>() != firstScreen);
+        QCOMPARE(content<ui::loginViewcontroller>()->errorCount(), 0);
+        QVERIFY(delegate->catalogue().UPLibrary.contains(kept));
+        QVERIFY(!delegate->catalogue().UPLibrary.contains(gone));
+        unlockWith(kPassword);
+        verifyUnlocked();
+        QVERIFY(delegate->catalogue().UPLibrary.contains(kept));
+    }
+
+    void theIdleLockFollowsTheChoiceAndWaitsForAnOpenDialog() {
+        finishFirstRun();
+        launch();
+        unlockWith(kPassword);
+        QVERIFY(!delegate->isIdleLockPending());
+
+        Settings::setValue(keys::kLOCKQUILLANWHENIDLE, 2);
+        QDialog question(&window());
+        question.setWindowModality(Qt::ApplicationModal);
+        question.show();
+        delegate->setAfterLock();
+        QTest::qWait(100);
+        QVERIFY(delegate->mainView() != nullptr);
+        QVERIFY(delegate->isIdleLockPending());
+        question.close();
+        QTRY_VERIFY(delegate->mainView() == nullptr);
+        QVERIFY(!delegate->isIdleLockPending());
+    }
+
+    void idleDelaysByChoice_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<qint64>("milliseconds");
+        QTest::newRow("never") << 0 << qint64(0);
+        QTest::newRow("30 s") << 1 << qint64(30'000);
+        QTest::newRow("60 s") << 2 << qint64(60'000);
+        QTest::newRow("5 min") << 3 << qint64(300'000);
+        QTest::newRow("fifth choice: 15 min, never at once") << 4 << qint64(900'000);
+        QTest::newRow("beyond the choices") << 9 << qint64(900'000);
+        QTest::newRow("negative") << -1 << qint64(0);
+    }
+    void idleDelaysByChoice() {
+        QFETCH(int, choice);
+        QFETCH(qint64, milliseconds);
+        QCOMPARE(app::idleLockDelay(choice).count(), milliseconds);
+    }
+
+    void theWindowSizeIsRememberedForTheMainViewOnly() {
+        finishFirstRun();
+        launch();
+        QCOMPARE(Settings::value(keys::mainWindowSizeWidth), 800.0);
+        unlockWith(kPassword);
+        QCOMPARE(window().size(), QSize(800, 500));
+        window().resize(1000, 600);
+        QCOMPARE(Settings::value(keys::mainWindowSizeWidth), 1000.0);
+        QCOMPARE(Settings::value(keys::mainWindowSizeHeight), 600.0);
+
+        window().showFullScreen();
+        delegate->lockvexoAction();
+        QVERIFY(!window().isFullScreen());
+        verifyLocked();
+        QCOMPARE(Settings::value(keys::mainWindowSizeWidth), 1000.0);
+
+        delegate.reset();
+        launch();
+        unlockWith(kPassword);
+        QCOMPARE(window().size(), QSize(1000, 600));
+    }
+
+    void menuCommandsWaitForTheMainView() {
+        finishFirstRun();
+        launch();
+        ui::DialogPrompt::answerNextChoiceWith({});
+        menus()->item(ui::menu::kFile, ui::menu::kAddFiles)->trigger();
+        QCOMPARE(ui::DialogPrompt::queuedAnswers(), 1);
+        menus()->item(ui::menu::kPassword, ui::menu::kLock)->trigger();
+        verifyLocked();
+
+        unlockWith(kPassword);
+        menus()->item(ui::menu::kFile, ui::menu::kAddFiles)->trigger();
+        QCOMPARE(ui::DialogPrompt::queuedAnswers(), 0);
+        QVERIFY(!menus()->HideItem()->isEnabled());
+        QVERIFY(!menus()->UnHideItem()->isEnabled());
+    }
+
+    void aSecondLaunchRaisesTheFirst() {
+        const QString name = QStringLiteral("vexo-test-%1").arg(QCoreApplication::applicationPid());
+        auto first = std::make_unique<app::SingleInstance>(name);
+        QSignalSpy raised(first.get(), &app::SingleInstance::raiseRequested);
+        QVERIFY(first->claim());
+        QVERIFY(!app::SingleInstance(name).claim());
+        QTRY_COMPARE(raised.count(), 1);
+        first.reset();
+        QVERIFY(app::SingleInstance(name).claim());
+    }
+};
+
+VEXO_UI_TEST_MAIN(AppDelegateTest)
+#include "tst_appdelegate.moc"
