@@ -989,5 +989,13 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>file_Item4</source>
         <translation>Remove</translation>
     </message>
+    <message>
+        <source>vaultRecreated.title</source>
+        <translation>The vault folder was missing and has been made again, empty</translation>
+    </message>
+    <message>
+        <source>vaultRecreated.message</source>
+        <translation>If your vault lies on a drive or share that is not connected, quit Vexo, remove this empty folder, connect the drive and start Vexo again. Nothing of your vault has been changed.</translation>
+    </message>
 </context>
 </TS>

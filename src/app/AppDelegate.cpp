@@ -9,7 +9,7 @@
 #include "ui/MenuBar.h"
 #include "ui/WelcomeWindowController.h"
 #include "ui/loginViewcontroller.h"
-#include "vault/FirstRun.h"
+#include "vault/VaultFolders.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -23,6 +23,9 @@ AppDelegate* theAppDelegate = nullptr;
 
 // The main view's smallest content size.
 constexpr QSize kMainViewMinimumSize{800, 420};
+
+// How soon the idle lock looks again after closing an open dialog or menu.
+constexpr std::chrono::milliseconds kRecheckAfterClosing = 100ms;
 
 } // namespace
 
@@ -55,6 +58,12 @@ AppDelegate::AppDelegate(QObject* parent)
 
 AppDelegate::~AppDelegate() {
     idleTimer_.stop();
+    // The application is ending: the window goes at once, and a hide or
+    // unhide still running stops at its next step instead of being waited
+    // for; it leaves its item as a cancel does.
+    mainWindow_.hide();
+    if (mainView_ != nullptr && catalogue_.runsUnderWay())
+        mainView_->controller().encryptCancelBtnAction();
     // The main view's controller works on the catalogue, which goes first.
     delete mainView_.data();
     if (theAppDelegate == this)
@@ -87,35 +96,31 @@ void AppDelegate::connectMenuCommands() {
     on(bar->item(kFile, kAddNote), [this] { addNoteFileAction(); });
     on(bar->HideItem(), [this] { hideItemAction(); });
     on(bar->UnHideItem(), [this] { unHideItemAction(); });
-    const std::pair<int, EditCommand> editItems[] = {{kUndo, EditCommand::Undo},
-                                                     {kRedo, EditCommand::Redo},
-                                                     {kCut, EditCommand::Cut},
-                                                     {kCopy, EditCommand::Copy},
-                                                     {kPaste, EditCommand::Paste},
-                                                     {kDelete, EditCommand::Delete},
-                                                     {kSelectAll, EditCommand::SelectAll}};
-    for (const auto& [tag, command] : editItems)
-        on(bar->item(kEdit, tag),
-           [command] { ui::performEditCommand(QApplication::focusWidget(), command); });
-    const std::pair<int, EditCommand> transformations[] = {{kUpperCase, EditCommand::UpperCase},
-                                                           {kLowerCase, EditCommand::LowerCase},
-                                                           {kCapitalize, EditCommand::Capitalize}};
-    for (const auto& [tag, command] : transformations)
-        on(bar->item(kEdit, kTransformationMenu, tag),
-           [command] { ui::performEditCommand(QApplication::focusWidget(), command); });
+    const std::pair<QAction*, EditCommand> editItems[] = {
+        {bar->item(kEdit, kUndo), EditCommand::Undo},
+        {bar->item(kEdit, kRedo), EditCommand::Redo},
+        {bar->item(kEdit, kCut), EditCommand::Cut},
+        {bar->item(kEdit, kCopy), EditCommand::Copy},
+        {bar->item(kEdit, kPaste), EditCommand::Paste},
+        {bar->item(kEdit, kDelete), EditCommand::Delete},
+        {bar->item(kEdit, kSelectAll), EditCommand::SelectAll},
+        {bar->item(kEdit, kTransformationMenu, kUpperCase), EditCommand::UpperCase},
+        {bar->item(kEdit, kTransformationMenu, kLowerCase), EditCommand::LowerCase},
+        {bar->item(kEdit, kTransformationMenu, kCapitalize), EditCommand::Capitalize}};
+    for (const auto& [action, command] : editItems)
+        on(action, [command] { ui::performEditCommand(QApplication::focusWidget(), command); });
     on(bar->item(kEdit, kFindMenu, kFind), [this] { findAction(); });
-    const std::pair<int, FormatCommand> fontItems[] = {{kBold, FormatCommand::Bold},
-                                                       {kItalic, FormatCommand::Italic},
-                                                       {kUnderline, FormatCommand::Underline},
-                                                       {kBigger, FormatCommand::Bigger},
-                                                       {kSmaller, FormatCommand::Smaller}};
-    for (const auto& [tag, command] : fontItems)
-        on(bar->item(kFormat, kFontMenu, tag), [this, command] { formatAction(command); });
-    const std::pair<int, FormatCommand> textItems[] = {{kAlignLeft, FormatCommand::AlignLeft},
-                                                       {kAlignCenter, FormatCommand::AlignCenter},
-                                                       {kAlignRight, FormatCommand::AlignRight}};
-    for (const auto& [tag, command] : textItems)
-        on(bar->item(kFormat, kTextMenu, tag), [this, command] { formatAction(command); });
+    const std::pair<QAction*, FormatCommand> formatItems[] = {
+        {bar->item(kFormat, kFontMenu, kBold), FormatCommand::Bold},
+        {bar->item(kFormat, kFontMenu, kItalic), FormatCommand::Italic},
+        {bar->item(kFormat, kFontMenu, kUnderline), FormatCommand::Underline},
+        {bar->item(kFormat, kFontMenu, kBigger), FormatCommand::Bigger},
+        {bar->item(kFormat, kFontMenu, kSmaller), FormatCommand::Smaller},
+        {bar->item(kFormat, kTextMenu, kAlignLeft), FormatCommand::AlignLeft},
+        {bar->item(kFormat, kTextMenu, kAlignCenter), FormatCommand::AlignCenter},
+        {bar->item(kFormat, kTextMenu, kAlignRight), FormatCommand::AlignRight}};
+    for (const auto& [action, command] : formatItems)
+        on(action, [this, command] { formatAction(command); });
     on(bar->item(kPassword, kLock), [this] { lockvexoAction(); });
     on(bar->item(kWindow, kMinimize), [this] { mainWindow_.showMinimized(); });
     on(bar->item(kWindow, kZoom), [this] { mainWindow_.zoom(); });
@@ -130,12 +135,14 @@ void AppDelegate::connectMenuCommands() {
 
 void AppDelegate::applicationDidFinishLaunching() {
     qCInfo(lcVexo, "rootDirPath :%s", qUtf8Printable(store::AppRootDirKey()));
-    vault::recreateVaultFolders();
     mainWindow_.setWindowOpacity(1);
-    if (isFirstRun())
+    // Until a first run has finished the guide chooses the vault folder anew.
+    if (isFirstRun()) {
         showGuide();
-    else
+    } else {
+        vault::recreateVaultFolders(prompt_);
         showUnlockScreen();
+    }
     mainWindow_.show();
 }
 
@@ -208,10 +215,15 @@ void AppDelegate::setAfterLock() {
 }
 
 void AppDelegate::lockWhenIdle() {
-    // A question or chooser that is open belongs to work in progress: the
-    // vault locks once it is answered.
-    if (QApplication::activeModalWidget() != nullptr) {
-        setAfterLock();
+    // An open question, chooser or menu is answered with its "change
+    // nothing" choice first, so the work that asked ends before its view goes;
+    // the lock follows once they are closed.
+    QWidget* open = QApplication::activePopupWidget();
+    if (open == nullptr)
+        open = QApplication::activeModalWidget();
+    if (open != nullptr) {
+        open->close();
+        idleTimer_.start(kRecheckAfterClosing);
         return;
     }
     lockvexoAction();
@@ -228,33 +240,34 @@ void AppDelegate::lockvexoAction() {
 }
 
 void AppDelegate::addFileAction() {
-    if (mainView_ != nullptr)
-        mainView_->controller().addFilesAction();
+    forwardToMainView([](ui::MainView& view) { view.controller().addFilesAction(); });
 }
 
 void AppDelegate::addNoteFileAction() {
-    if (mainView_ != nullptr)
-        mainView_->controller().addNoteAction();
+    forwardToMainView([](ui::MainView& view) { view.controller().addNoteAction(); });
 }
 
 void AppDelegate::hideItemAction() {
-    if (mainView_ != nullptr)
-        mainView_->controller().hideItemAction();
+    forwardToMainView([](ui::MainView& view) { view.controller().hideItemAction(); });
 }
 
 void AppDelegate::unHideItemAction() {
-    if (mainView_ != nullptr)
-        mainView_->controller().unHideItemAction();
+    forwardToMainView([](ui::MainView& view) { view.controller().unHideItemAction(); });
 }
 
 void AppDelegate::formatAction(ui::FormatCommand command) {
-    if (mainView_ != nullptr)
-        mainView_->formatAction(command);
+    forwardToMainView([command](ui::MainView& view) { view.formatAction(command); });
+}
+
+void AppDelegate::forwardToMainView(const std::function<void(ui::MainView&)>& command) {
+    if (mainView_ == nullptr)
+        return;
+    command(*mainView_);
+    setAfterLock();
 }
 
 void AppDelegate::findAction() {
-    if (mainView_ != nullptr)
-        mainView_->clickSearchAction();
+    forwardToMainView([](ui::MainView& view) { view.clickSearchAction(); });
 }
 
 void AppDelegate::showWelcomeTutorialAction() {

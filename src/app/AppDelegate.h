@@ -33,9 +33,10 @@ public:
     // The one instance; null before it is made.
     static AppDelegate* sharedAppDelegate();
 
-    // Launch: recreates a recorded but missing vault root and its "Notes"
-    // folder, then shows the guide until a first run has finished and the
-    // unlock screen on every later launch. The vault starts locked.
+    // Launch: the guide until a first run has finished; on every later
+    // launch the vault root and its "Notes" folder are made again when they
+    // are missing (the user is told) and the unlock screen shows. The vault
+    // starts locked.
     void applicationDidFinishLaunching();
     // A later launch or the desktop asked for the window: it comes to the front.
     void applicationShouldHandleReopen();
@@ -44,8 +45,8 @@ public:
     static bool isFirstRun();
 
     // Restarts the idle time: the vault locks when it has been untouched for
-    // the chosen delay (none for choice 0). While a dialog is open the lock
-    // waits for it to close, so no question is cut off.
+    // the chosen delay (none for choice 0). An open dialog or menu is closed
+    // with its "change nothing" answer before the lock.
     void setAfterLock();
     bool isIdleLockPending() const { return idleTimer_.isActive(); }
     // The delay of an idle-lock choice; tests shorten it.
@@ -55,7 +56,8 @@ public:
     // catalogue, with its open drive vaults and any work still running, stays.
     void lockvexoAction();
 
-    // Menu commands for the main view; nothing while the vault is locked.
+    // Menu commands for the main view, each restarting the idle time; nothing
+    // while the vault is locked.
     void addFileAction();
     void addNoteFileAction();
     void hideItemAction();
@@ -80,6 +82,8 @@ private:
     void showMainView(bool firstRun);
     void armHideItems();
     void lockWhenIdle();
+    // Runs command on the main view, if there is one, and restarts the idle time.
+    void forwardToMainView(const std::function<void(ui::MainView&)>& command);
 
     ui::MainWindow mainWindow_;
     ui::DialogPrompt prompt_;

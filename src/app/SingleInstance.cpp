@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 namespace vexo::app {
 namespace {
@@ -27,7 +28,10 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
 QString SingleInstance::nameForThisUser() {
     const QByteArray digest =
         QCryptographicHash::hash(platform::Settings::fileName().toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("vexo-") + QString::fromLatin1(digest.toHex().left(16));
+    // The user's runtime folder is theirs alone, so nobody else can answer
+    // in this instance's place.
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/vexo-") + QString::fromLatin1(digest.toHex().left(16));
 }
 
 bool SingleInstance::claim() {

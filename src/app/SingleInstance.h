@@ -13,8 +13,8 @@ class SingleInstance : public QObject {
 public:
     explicit SingleInstance(QString name = nameForThisUser(), QObject* parent = nullptr);
 
-    // The channel's name, made from the settings file, so that every
-    // settings folder (and every test) has its own.
+    // The channel: a socket in the user's runtime folder named after the
+    // settings file, so that every settings folder (and every test) has its own.
     static QString nameForThisUser();
 
     // True when no other instance answers: this one answers later launches

@@ -2,6 +2,7 @@
 
 #include "platform/Localization.h"
 #include "platform/Log.h"
+#include "ui/Look.h"
 #include "ui/PictureButton.h"
 
 #include <QApplication>
@@ -23,12 +24,6 @@ namespace {
 
 using platform::localizedStringForKey;
 
-// Colours of the window's regions.
-constexpr QColor kPaneColour{80, 80, 86};
-constexpr QColor kSidebarColour{44, 44, 47};
-constexpr QColor kLineColour{100, 100, 104};
-constexpr QColor kMutedTextColour{186, 186, 189};
-
 constexpr int kTitleBarHeight = 44;
 constexpr int kSidebarWidth = 200;
 constexpr int kBottomBarHeight = 50;
@@ -43,17 +38,8 @@ QString rgb(QColor colour) {
         .arg(colour.blue());
 }
 
-QWidget* filled(QWidget* widget, QColor colour) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, kMutedTextColour);
-    widget->setPalette(palette);
-    return widget;
-}
-
 QWidget* line(Qt::Orientation orientation) {
-    QWidget* divider = filled(new QWidget, kLineColour);
+    QWidget* divider = fillBackground(new QWidget, kLineColour);
     if (orientation == Qt::Horizontal)
         divider->setFixedHeight(1);
     else
@@ -61,19 +47,12 @@ QWidget* line(Qt::Orientation orientation) {
     return divider;
 }
 
-// Sizes are given as the design's points, which are the screen's logical pixels.
-QFont buttonFont(int pointSize) {
-    QFont font(QStringLiteral("KannadaSangamMN"));
-    font.setPixelSize(pointSize);
-    return font;
-}
-
 QScrollArea* scrollArea(const char* name, QColor colour) {
     auto* area = new QScrollArea;
     area->setObjectName(QLatin1String(name));
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    filled(area->viewport(), colour);
+    fillBackground(area->viewport(), colour);
     return area;
 }
 
@@ -91,7 +70,7 @@ MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
     : QWidget(parent), controller_(catalogue), addGroupPause_(new QTimer(this)),
       addFilePause_(new QTimer(this)) {
     setObjectName(QStringLiteral("mainView"));
-    filled(this, kPaneColour);
+    fillBackground(this, kPaneColour);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -125,7 +104,7 @@ MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
 }
 
 QWidget* MainView::buildTitleBar() {
-    titleBar_ = filled(new QWidget, kSidebarColour);
+    titleBar_ = fillBackground(new QWidget, kSidebarColour);
     titleBar_->setObjectName(QStringLiteral("titleBar"));
     titleBar_->setFixedHeight(kTitleBarHeight);
     auto* layout = new QHBoxLayout(titleBar_);
@@ -136,7 +115,7 @@ QWidget* MainView::buildTitleBar() {
     lockFileBtn_->setObjectName(QStringLiteral("lockFileBtn"));
     lockFileBtn_->setIcon(
         QIcon(platform::imagePathWithfileName(QStringLiteral("About/LockButtonIcon.png"))));
-    lockFileBtn_->setFont(buttonFont(kLockButtonPointSize));
+    lockFileBtn_->setFont(designFont(kLockButtonPointSize));
     lockFileBtn_->setCursor(Qt::PointingHandCursor);
     lockFileBtn_->setStyleSheet(
         QStringLiteral("QPushButton { color: white; background: %1; border: 1px solid %2;"
@@ -150,7 +129,7 @@ QWidget* MainView::buildTitleBar() {
     sortBtn_ = new QPushButton(platform::localizedText(
         QStringLiteral("SortBtn.title"), {localizedStringForKey(QStringLiteral("SortbyItem1"))}));
     sortBtn_->setObjectName(QStringLiteral("sortBtn"));
-    sortBtn_->setFont(buttonFont(kSortButtonPointSize));
+    sortBtn_->setFont(designFont(kSortButtonPointSize));
     sortBtn_->setIcon(
         QIcon(platform::imagePathWithfileName(QStringLiteral("About/daosanjiao.png"))));
     sortBtn_->setLayoutDirection(Qt::RightToLeft);
@@ -183,7 +162,6 @@ QWidget* MainView::buildTitleBar() {
     connect(searchTextField_, &QLineEdit::textChanged, this, [this](const QString& text) {
         controller_.controlTextDidChange(text);
         refreshRightPane();
-        emit userActed();
     });
     searchLayout->addWidget(searchTextField_);
     layout->addWidget(searchBarBack);
@@ -191,7 +169,7 @@ QWidget* MainView::buildTitleBar() {
 }
 
 QWidget* MainView::buildLeftPane() {
-    QWidget* pane = filled(new QWidget, kSidebarColour);
+    QWidget* pane = fillBackground(new QWidget, kSidebarColour);
     pane->setObjectName(QStringLiteral("leftContentView"));
     pane->setFixedWidth(kSidebarWidth);
     auto* layout = new QVBoxLayout(pane);
@@ -201,7 +179,7 @@ QWidget* MainView::buildLeftPane() {
 }
 
 QWidget* MainView::buildRightPane() {
-    rightContentView_ = filled(new QWidget, kPaneColour);
+    rightContentView_ = fillBackground(new QWidget, kPaneColour);
     rightContentView_->setObjectName(QStringLiteral("rightContentView"));
     rightContentView_->setAcceptDrops(true);
     rightContentView_->installEventFilter(this);
@@ -225,7 +203,7 @@ QWidget* MainView::buildRightPane() {
 }
 
 QWidget* MainView::buildBottomBar() {
-    QWidget* bar = filled(new QWidget, kPaneColour);
+    QWidget* bar = fillBackground(new QWidget, kPaneColour);
     bar->setObjectName(QStringLiteral("rightBottomView"));
     bar->setFixedHeight(kBottomBarHeight);
     auto* layout = new QHBoxLayout(bar);
@@ -249,7 +227,7 @@ QWidget* MainView::buildBottomBar() {
 
     rightBottom_leftBtn_ = new QPushButton;
     rightBottom_leftBtn_->setObjectName(QStringLiteral("rightBottom_leftBtn"));
-    rightBottom_leftBtn_->setFont(buttonFont(kLockButtonPointSize));
+    rightBottom_leftBtn_->setFont(designFont(kLockButtonPointSize));
     rightBottom_leftBtn_->setStyleSheet(
         QStringLiteral("QPushButton { color: white; background: %1; border: 1px solid %2;"
                        " border-radius: 5px; padding: 4px 12px; }")
@@ -328,7 +306,10 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
         drop->acceptProposedAction();
-        dropPaths(localPaths(drop->mimeData()));
+        // The adding may ask questions; the drag ends first.
+        QMetaObject::invokeMethod(
+            this, [this, paths = localPaths(drop->mimeData())] { dropPaths(paths); },
+            Qt::QueuedConnection);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 
 #include "platform/Localization.h"
 #include "platform/Settings.h"
+#include "ui/Look.h"
 #include "ui/MenuBar.h"
 #include "ui/PictureButton.h"
 
@@ -12,13 +13,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSizeGrip>
 #include <QVBoxLayout>
 #include <QWindow>
 
 namespace vexo::ui {
 namespace {
 
-constexpr QColor kTitleRowColour{44, 44, 47};
 constexpr int kTitleButtonSide = 14;
 constexpr int kLanguageButtonSide = 20;
 constexpr int kMenuPointSize = 15;
@@ -54,18 +55,17 @@ MainWindow::MainWindow(QWidget* parent)
     titleRow_ = buildTitleRow();
     layout->addWidget(titleRow_);
     makeDraggable(titleRow_);
-    refresMenuItems();
+    showLanguagePicture();
+    // Frameless, the window is resized from its lower right corner.
+    sizeGrip_ = new QSizeGrip(this);
+    sizeGrip_->setObjectName(QStringLiteral("sizeGrip"));
 }
 
 QWidget* MainWindow::buildTitleRow() {
     auto* row = new QWidget;
     row->setObjectName(QStringLiteral("titleRow"));
     row->setFixedHeight(kTitleRowHeight);
-    row->setAutoFillBackground(true);
-    QPalette palette = row->palette();
-    palette.setColor(QPalette::Window, kTitleRowColour);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    row->setPalette(palette);
+    fillBackground(row, kSidebarColour, Qt::white);
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(10, 0, 8, 0);
@@ -106,6 +106,8 @@ PictureButton* MainWindow::addTitleButton(const QString& pictureStem) {
 }
 
 void MainWindow::setContent(QWidget* content) {
+    if (content == nullptr || content == content_)
+        return;
     if (content_ != nullptr) {
         content_->hide();
         content_->deleteLater();
@@ -126,6 +128,13 @@ void MainWindow::setContentSize(QSize size) {
 void MainWindow::setContentSizeLimits(QSize minimum, QSize maximum) {
     setMinimumSize(withTitleRow(minimum));
     setMaximumSize(withTitleRow(maximum));
+    placeSizeGrip();
+}
+
+void MainWindow::placeSizeGrip() {
+    sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
+    sizeGrip_->setVisible(minimumSize() != maximumSize());
+    sizeGrip_->raise();
 }
 
 void MainWindow::fixContentSize(QSize size) {
@@ -186,9 +195,8 @@ void MainWindow::makeDraggable(QWidget* row) {
 
 void MainWindow::changeLanguageAction() {
     QMenu popup(this);
-    QFont font(QStringLiteral("KannadaSangamMN"));
-    font.setPointSize(kMenuPointSize);
-    popup.setFont(font);
+    popup.setFont(designFont(kMenuPointSize));
+    popup.setStyleSheet(QStringLiteral("QMenu { color: white; }"));
     for (const LanguageChoice& choice : kLanguageChoices) {
         if (!platform::languageIsShipped(platform::languageCodeForIndex(choice.index)))
             continue;
@@ -235,8 +243,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // A full-screen size is the screen's, not one the user chose.
-    if (!iswriteFrameSize_ || isFullScreen())
+    placeSizeGrip();
+    // A zoomed or full-screen size is the screen's, not one the user chose.
+    if (!iswriteFrameSize_ || isFullScreen() || isMaximized())
         return;
     platform::Settings::setValue(platform::keys::mainWindowSizeWidth, double(width()));
     platform::Settings::setValue(platform::keys::mainWindowSizeHeight, double(height()));

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QLabel;
+class QSizeGrip;
 
 namespace vexo::ui {
 
@@ -28,7 +29,8 @@ public:
 
     MenuBar* menuBar() const { return menuBar_; }
 
-    // The content shown now; a new one replaces (and deletes) the old.
+    // The content shown now; a new one replaces (and deletes) the old; null
+    // or the content shown now change nothing.
     QWidget* content() const { return content_; }
     void setContent(QWidget* content);
 
@@ -51,7 +53,8 @@ public:
     void refresMenuItems();
 
     // Size memory: while on, every resize stores the window's size under
-    // "mainWindowSize.width" and "mainWindowSize.height".
+    // "mainWindowSize.width" and "mainWindowSize.height" (not while zoomed or
+    // full screen: the size kept is the one the user chose).
     bool iswriteFrameSize() const { return iswriteFrameSize_; }
     void setSizeMemory(bool on) { iswriteFrameSize_ = on; }
 
@@ -82,6 +85,7 @@ private:
     QWidget* buildTitleRow();
     PictureButton* addTitleButton(const QString& pictureStem);
     void showLanguagePicture();
+    void placeSizeGrip();
 
     QWidget* titleRow_;
     MenuBar* menuBar_;
@@ -90,6 +94,7 @@ private:
     PictureButton* minimizeButton_;
     PictureButton* zoomButton_;
     PictureButton* languageButton_;
+    QSizeGrip* sizeGrip_;
     QPointer<QWidget> content_;
     bool lockedDress_ = false;
     bool iswriteFrameSize_ = false;

@@ -4,6 +4,7 @@
 #include "platform/Log.h"
 #include "platform/Settings.h"
 
+#include <QActionGroup>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -188,11 +189,13 @@ QMenu* MenuBar::addTopMenu(int tag, const QString& identifier) {
 }
 
 void MenuBar::buildLanguageMenu(QMenu* menu) {
+    auto* oneOfThem = new QActionGroup(menu);
     for (const LanguageItem& language : kLanguages) {
         if (!platform::languageIsShipped(platform::languageCodeForIndex(language.index)))
             continue;
         QAction* action = tagged(menu->addAction(QString::fromUtf8(language.name)), language.index);
         action->setCheckable(true);
+        oneOfThem->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, index = language.index] { emit languageChosen(index); });
     }
@@ -223,7 +226,7 @@ void MenuBar::refresMenuItems() {
         if (top == nullptr)
             continue;
         if (titles.tag == menu::kApplication)
-            top->setText(QGuiApplication::applicationDisplayName());
+            top->setText(QGuiApplication::applicationName());
         else
             top->setText(localizedStringForKey(QString::fromLatin1(titles.topKey)));
         if (titles.itemPattern != nullptr)

@@ -5,7 +5,6 @@
 #include "platform/Log.h"
 #include "platform/Settings.h"
 #include "platform/VolumesRoot.h"
-#include "store/VaultPaths.h"
 #include "vault/Prompt.h"
 #include "vault/VaultCatalogue.h"
 
@@ -64,23 +63,6 @@ void storeFirstRun(const QString& root, const QString& password, const QString& 
         access::replacePasswordHint(hint);
     access::markFirstRunFinished();
     access::replaceStoredPassword(password);
-}
-
-bool recreateVaultFolders() {
-    if (store::AppRootDirKey().isEmpty())
-        return true;
-    bool allThere = true;
-    for (const QString& folder : {store::AppRootDirKey(), store::AppRootNoteDirPath()}) {
-        if (QFileInfo(folder).isDir())
-            continue;
-        if (platform::makePrivatePath(folder)) {
-            qCInfo(lcVexo, "创建根目录成功");
-        } else {
-            qCWarning(lcVexo, "创建根目录失败:%s", qUtf8Printable(folder));
-            allThere = false;
-        }
-    }
-    return allThere;
 }
 
 } // namespace vexo::vault

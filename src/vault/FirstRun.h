@@ -23,8 +23,4 @@ bool createVaultRoot(const QString& root, Prompt& prompt);
 // the master password.
 void storeFirstRun(const QString& root, const QString& password, const QString& hint);
 
-// Makes the recorded vault root and its "Notes" folder again when they are
-// missing (nothing when no root is recorded); false when one could not be made.
-bool recreateVaultFolders();
-
 } // namespace vexo::vault

@@ -7,9 +7,9 @@
 #include "platform/VolumesRoot.h"
 #include "store/DefaultLists.h"
 #include "store/VaultPaths.h"
-#include "vault/FirstRun.h"
 #include "vault/Prompt.h"
 #include "vault/Reconcile.h"
+#include "vault/VaultFolders.h"
 
 #include <QFileInfo>
 
@@ -30,8 +30,8 @@ bool MainViewController::setUp(bool firstRun) {
     selectGroupIndex = 1;
     selectGroup_ItemIndex = 0;
     selectGroupName = store::kSystemDevicName;
-    if (!firstRun)
-        recreateVaultFolders();
+    if (!firstRun && !recreateVaultFolders(catalogue_.prompt()))
+        return false;
     // Work that was still running at the last lock recorded its outcome in
     // the catalogue, so a loaded catalogue is kept rather than read again.
     if (catalogue_.groupDirList.isEmpty() && !loadOrCreateLocalLists())

@@ -31,7 +31,8 @@ public:
     // reopens the remembered drive vaults whose drives are mounted and makes
     // the vault's folders when they are missing.
     // False when another program has the vault open (the user is told);
-    // nothing has been read or written then.
+    // nothing has been read or written then. False too when a missing vault
+    // folder could not be made again (the user is told).
     bool setUp(bool firstRun = false);
 
     // The digest recorded for an item when it is added and checked when it is

@@ -9,14 +9,17 @@
 #include "ui/GuideViewController.h"
 #include "ui/MainView.h"
 #include "ui/MenuBar.h"
+#include "ui/WelcomeWindowController.h"
 #include "ui/loginViewcontroller.h"
 #include "vault/FirstRun.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <memory>
 
@@ -46,7 +49,7 @@ private:
     // A vault whose first run has finished, with its own root.
     void finishFirstRun() {
         vault::storeFirstRun(root, kPassword, QStringLiteral("hint"));
-        QVERIFY(QDir().mkpath(root));
+        QDir().mkpath(root);
     }
 
     void launch() {
@@ -139,20 +142,39 @@ private slots:
         QVERIFY(QFileInfo::exists(chosen + QStringLiteral(".vlt/GroupDirlist.plist")));
     }
 
-    void laterLaunchesStartLockedAndRecreateAMissingRoot() {
+    void laterLaunchesStartLockedAndRecreateAMissingRootSayingSo() {
         finishFirstRun();
         QVERIFY(QDir(root).removeRecursively());
+        ui::DialogPrompt::answerNextAlertWith(0);
         launch();
         verifyLocked();
+        QCOMPARE(ui::DialogPrompt::takeAnsweredAlerts().value(0).messageKey,
+                 QStringLiteral("vaultRecreated.title"));
         QVERIFY(QFileInfo(root + QStringLiteral("/Notes")).isDir());
         QVERIFY(test::filesBelow(root).isEmpty());
+    }
+
+    void aRootThatCannotBeMadeAgainKeepsTheVaultLocked() {
+        const QString blocker = test::scratchRoot() + QStringLiteral("/file%1").arg(runNumber);
+        test::writeFile(blocker, "not a folder");
+        root = blocker + QStringLiteral("/vault.vlt");
+        finishFirstRun();
+        ui::DialogPrompt::answerNextAlertWith(0);
+        launch();
+        verifyLocked();
+        ui::DialogPrompt::answerNextAlertWith(0);
+        unlockWith(kPassword);
+        verifyLocked();
+        const auto alerts = ui::DialogPrompt::takeAnsweredAlerts();
+        QCOMPARE(alerts.size(), 2);
+        QCOMPARE(alerts.at(1).messageKey, QStringLiteral("NTFErrorTitle"));
     }
 
     void onlyTheStoredPasswordUnlocks() {
         finishFirstRun();
         launch();
-        for (const QString& wrong : {QStringLiteral("open sesame"), QStringLiteral("Open sesame "),
-                                     QString()}) {
+        for (const QString& wrong :
+             {QStringLiteral("open sesame"), QStringLiteral("Open sesame "), QString()}) {
             unlockWith(wrong);
             verifyLocked();
         }
@@ -179,9 +201,9 @@ private slots:
         QVERIFY(QDir(test::testVolumesRoot() + QLatin1Char('/') + gone).removeRecursively());
 
         if (how == QLatin1String("button"))
-            QTest::mouseClick(delegate->mainView()->findChild<QPushButton*>(
-                                  QStringLiteral("lockFileBtn")),
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                delegate->mainView()->findChild<QPushButton*>(QStringLiteral("lockFileBtn")),
+                Qt::LeftButton);
         else if (how == QLatin1String("menu"))
             menus()->item(ui::menu::kPassword, ui::menu::kLock)->trigger();
         else
@@ -197,7 +219,7 @@ private slots:
         QVERIFY(delegate->catalogue().UPLibrary.contains(kept));
     }
 
-    void theIdleLockFollowsTheChoiceAndWaitsForAnOpenDialog() {
+    void theIdleLockFollowsTheChoiceAndClosesAnOpenDialogFirst() {
         finishFirstRun();
         launch();
         unlockWith(kPassword);
@@ -206,13 +228,13 @@ private slots:
         Settings::setValue(keys::kLOCKQUILLANWHENIDLE, 2);
         QDialog question(&window());
         question.setWindowModality(Qt::ApplicationModal);
+        QSignalSpy answered(&question, &QDialog::finished);
         question.show();
         delegate->setAfterLock();
-        QTest::qWait(100);
-        QVERIFY(delegate->mainView() != nullptr);
         QVERIFY(delegate->isIdleLockPending());
-        question.close();
         QTRY_VERIFY(delegate->mainView() == nullptr);
+        QCOMPARE(answered.count(), 1);
+        QCOMPARE(answered.at(0).at(0).toInt(), int(QDialog::Rejected));
         QVERIFY(!delegate->isIdleLockPending());
     }
 
@@ -269,6 +291,27 @@ private slots:
         QCOMPARE(ui::DialogPrompt::queuedAnswers(), 0);
         QVERIFY(!menus()->HideItem()->isEnabled());
         QVERIFY(!menus()->UnHideItem()->isEnabled());
+    }
+
+    void theTutorialRunsModallyAndTheLanguageMenuSwitches() {
+        finishFirstRun();
+        launch();
+        int pagesSeen = 0;
+        QTimer::singleShot(0, this, [&pagesSeen] {
+            auto* tutorial =
+                qobject_cast<ui::WelcomeWindowController*>(QApplication::activeModalWidget());
+            QVERIFY(tutorial != nullptr);
+            auto* button = tutorial->findChild<QPushButton*>(QStringLiteral("pageButton"));
+            for (; tutorial->isVisible() && pagesSeen < 10; ++pagesSeen)
+                button->click();
+        });
+        menus()->item(ui::menu::kHelp, ui::menu::kTutorial)->trigger();
+        QCOMPARE(pagesSeen, 4);
+        QVERIFY(content<ui::loginViewcontroller>() != nullptr);
+
+        menus()->item(ui::menu::kLanguage, 2)->trigger();
+        QCOMPARE(Settings::value(keys::AppLanguage), 2);
+        QVERIFY(menus()->item(ui::menu::kLanguage, 2)->isChecked());
     }
 
     void aSecondLaunchRaisesTheFirst() {

@@ -1,7 +1,9 @@
 #include "UiTestMain.h"
 #include "platform/Localization.h"
+#include "ui/PictureButton.h"
 
 #include <QPixmap>
+#include <QWindow>
 
 using vexo::platform::imagePathWithfileName;
 using vexo::platform::localizedStringForKey;
@@ -70,6 +72,45 @@ private slots:
         const QString name =
             QStringLiteral("LanguageIcon/") + localizedStringForKey(QStringLiteral("languageIcon"));
         QVERIFY(!QPixmap(imagePathWithfileName(name)).isNull());
+    }
+
+    // A button with three pictures shows the hover one while the pointer is
+    // over it and the pressed one while it is held down.
+    void aButtonsPictureFollowsThePointer() {
+        QWidget window;
+        window.resize(100, 60);
+        auto* button = new vexo::ui::PictureButton(&window);
+        button->setGeometry(10, 10, 20, 20);
+        const QString normal = QStringLiteral("TitleBar/zoom");
+        const QString hover = normal + QStringLiteral("-hover");
+        const QString pressed = normal + QStringLiteral("-pressed");
+        button->setPictures(normal, hover, pressed);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(button->pictureName(), normal);
+        QVERIFY(!button->icon().isNull());
+        // Through the window, so that Qt routes the pointer as it does for a
+        // real one: a button held down keeps the pointer until released.
+        QWindow* surface = window.windowHandle();
+        const QPoint over(20, 20);
+        const QPoint outside(80, 50);
+        QTest::mouseMove(surface, over);
+        QCOMPARE(button->pictureName(), hover);
+        QTest::mousePress(surface, Qt::LeftButton, {}, over);
+        QCOMPARE(button->pictureName(), pressed);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, over);
+        QCOMPARE(button->pictureName(), hover);
+        QTest::mousePress(surface, Qt::LeftButton, {}, over);
+        QTest::mouseMove(surface, outside);
+        QCOMPARE(button->pictureName(), pressed);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, outside);
+        QCOMPARE(button->pictureName(), normal);
+        // New pictures take effect at once; a missing one leaves it blank.
+        QTest::mouseMove(surface, over);
+        button->setPictures(QStringLiteral("TitleBar/close"), QStringLiteral("no such picture"),
+                            pressed);
+        QCOMPARE(button->pictureName(), QStringLiteral("no such picture"));
+        QVERIFY(button->icon().isNull());
     }
 };
 

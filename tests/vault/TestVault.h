@@ -28,9 +28,11 @@ struct TestVault {
     }
 
     // Clears the settings and points them at a vault at root with the master
-    // password "master".
+    // password "master"; the root folder exists, as a finished first run
+    // leaves it.
     static void useVaultAt(const QString& root) {
         clearSettings();
+        QDir().mkpath(root);
         platform::Settings::setValue(platform::keys::kRootDirKey, root);
         platform::Settings::setValue(platform::keys::kSOUREPASSWORD, QStringLiteral("master"));
     }

@@ -41,6 +41,27 @@ private slots:
         QCOMPARE(app.prompt.alerts.size(), 0);
     }
 
+    void aVaultFolderThatWentIsMadeAgainAndTheUserTold_data() {
+        QTest::addColumn<bool>("makeable");
+        QTest::newRow("made again") << true;
+        QTest::newRow("cannot be made") << false;
+    }
+    void aVaultFolderThatWentIsMadeAgainAndTheUserTold() {
+        QFETCH(bool, makeable);
+        QVERIFY(QDir(vaultRoot()).removeRecursively());
+        if (!makeable)
+            test::writeFile(vaultRoot(), "a file where the folder was");
+        Launch app;
+        MainViewController unlocked(app.catalogue);
+
+        QCOMPARE(unlocked.setUp(), makeable);
+        QCOMPARE(app.prompt.alertKeys(),
+                 QStringList{makeable ? QStringLiteral("vaultRecreated.title")
+                                      : QStringLiteral("NTFErrorTitle")});
+        QCOMPARE(QFileInfo(vaultRoot() + QStringLiteral("/Notes")).isDir(), makeable);
+        QCOMPARE(app.catalogue.groupDirList.isEmpty(), !makeable);
+    }
+
     void theFirstRunMakesNoFolders() {
         Launch app;
         MainViewController(app.catalogue).setUp(true);

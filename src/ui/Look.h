@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace vexo::ui {
+
+// Colours of the window's regions.
+inline constexpr QColor kPaneColour{80, 80, 86};
+inline constexpr QColor kSidebarColour{44, 44, 47};
+inline constexpr QColor kLineColour{100, 100, 104};
+inline constexpr QColor kMutedTextColour{186, 186, 189};
+
+// Gives widget a solid background of colour and light text; the widget.
+QWidget* fillBackground(QWidget* widget, QColor colour, QColor text = kMutedTextColour);
+
+// The font of buttons and menus at a size in the design's points, which are
+// the screen's logical pixels.
+QFont designFont(int points);
+
+} // namespace vexo::ui
