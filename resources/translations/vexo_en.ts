@@ -997,5 +997,65 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>vaultRecreated.message</source>
         <translation>If your vault lies on a drive or share that is not connected, quit Vexo, remove this empty folder, connect the drive and start Vexo again. Nothing of your vault has been changed.</translation>
     </message>
+    <message>
+        <source>visableLabel.stringValue</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>hideState.text</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>unhideState.text</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item0</source>
+        <translation>Unhide</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item1</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item2</source>
+        <translation>Get Info</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item3</source>
+        <translation>Show in Folder</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item4</source>
+        <translation>Remove from List</translation>
+    </message>
+    <message>
+        <source>SortbyItem2</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>SortbyItem3</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>SortbyItem4</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>SortbyItem5</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>SortbyItem6</source>
+        <translation>Date Created</translation>
+    </message>
+    <message>
+        <source>SortbyItem7</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <source>SortbyItem8</source>
+        <translation>Descending</translation>
+    </message>
 </context>
 </TS>

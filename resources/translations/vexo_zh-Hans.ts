@@ -627,5 +627,65 @@
         <source>vaultRecreated.message</source>
         <translation>如果你的保险库位于未连接的硬盘或共享上，请退出 Vexo，删除这个空文件夹，连接硬盘后再启动 Vexo。你的保险库内容没有任何改动。</translation>
     </message>
+    <message>
+        <source>visableLabel.stringValue</source>
+        <translation>可见</translation>
+    </message>
+    <message>
+        <source>hideState.text</source>
+        <translation>已隐藏</translation>
+    </message>
+    <message>
+        <source>unhideState.text</source>
+        <translation>可见</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item0</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item1</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item2</source>
+        <translation>显示简介</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item3</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item4</source>
+        <translation>从列表中移除</translation>
+    </message>
+    <message>
+        <source>SortbyItem2</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>SortbyItem3</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>SortbyItem4</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>SortbyItem5</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>SortbyItem6</source>
+        <translation>创建日期</translation>
+    </message>
+    <message>
+        <source>SortbyItem7</source>
+        <translation>升序</translation>
+    </message>
+    <message>
+        <source>SortbyItem8</source>
+        <translation>降序</translation>
+    </message>
 </context>
 </TS>

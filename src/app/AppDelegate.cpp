@@ -3,6 +3,7 @@
 #include "platform/Localization.h"
 #include "platform/Log.h"
 #include "platform/Settings.h"
+#include "platform/gui/ThumbnailWriter.h"
 #include "store/VaultPaths.h"
 #include "ui/GuideViewController.h"
 #include "ui/MainView.h"
@@ -49,6 +50,7 @@ std::chrono::milliseconds idleLockDelay(int choice) {
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent), prompt_(&mainWindow_), catalogue_(prompt_) {
     theAppDelegate = this;
+    catalogue_.thumbnailWriter = platform::writeItemThumbnail;
     idleTimer_.setSingleShot(true);
     connect(&idleTimer_, &QTimer::timeout, this, &AppDelegate::lockWhenIdle);
     connect(&mainWindow_, &ui::MainWindow::languageChosen, this, &AppDelegate::setLange);
@@ -181,9 +183,7 @@ void AppDelegate::showMainView(bool firstRun) {
     view->controller().addUSBNotification(volumeMonitor_);
     connect(view, &ui::MainView::lockRequested, this, &AppDelegate::lockvexoAction);
     connect(view, &ui::MainView::userActed, this, &AppDelegate::setAfterLock);
-    connect(&view->controller(), &vault::MainViewController::selectionChanged, this,
-            &AppDelegate::armHideItems);
-    connect(&catalogue_, &vault::VaultCatalogue::itemChanged, view, [this] { armHideItems(); });
+    connect(view, &ui::MainView::itemSelectionChanged, this, &AppDelegate::armHideItems);
     mainWindow_.makeDraggable(view->titleBar());
     mainWindow_.setContent(view);
     mainWindow_.hiddenCustomButton(false);

@@ -2,16 +2,17 @@
 
 #include "platform/Localization.h"
 #include "platform/Log.h"
+#include "ui/FileListModel.h"
+#include "ui/FileListView.h"
 #include "ui/Look.h"
 #include "ui/PictureButton.h"
+#include "ui/ProgressPanel.h"
 
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextEdit>
@@ -27,7 +28,7 @@ using platform::localizedStringForKey;
 constexpr int kTitleBarHeight = 44;
 constexpr int kSidebarWidth = 200;
 constexpr int kBottomBarHeight = 50;
-constexpr int kAddButtonPauseMs = 250;
+constexpr int kPauseMs = 250;
 constexpr int kLockButtonPointSize = 13;
 constexpr int kSortButtonPointSize = 11;
 
@@ -56,19 +57,12 @@ QScrollArea* scrollArea(const char* name, QColor colour) {
     return area;
 }
 
-QStringList localPaths(const QMimeData* data) {
-    QStringList paths;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    return paths;
-}
-
 } // namespace
 
 MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
-    : QWidget(parent), controller_(catalogue), addGroupPause_(new QTimer(this)),
-      addFilePause_(new QTimer(this)) {
+    : QWidget(parent), controller_(catalogue), fileModel_(new FileListModel(icons_, this)),
+      addGroupPause_(new QTimer(this)), addFilePause_(new QTimer(this)),
+      togglePause_(new QTimer(this)) {
     setObjectName(QStringLiteral("mainView"));
     fillBackground(this, kPaneColour);
     auto* layout = new QVBoxLayout(this);
@@ -85,9 +79,9 @@ MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
     body->addWidget(buildRightPane(), 1);
     layout->addLayout(body, 1);
 
-    for (QTimer* pause : {addGroupPause_, addFilePause_}) {
+    for (QTimer* pause : {addGroupPause_, addFilePause_, togglePause_}) {
         pause->setSingleShot(true);
-        pause->setInterval(kAddButtonPauseMs);
+        pause->setInterval(kPauseMs);
     }
     connect(addGroupPause_, &QTimer::timeout, this, [this] {
         controller_.addGroupAction();
@@ -97,10 +91,53 @@ MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
         controller_.addFilesAction();
         emit userActed();
     });
+    connect(togglePause_, &QTimer::timeout, this, [this] {
+        if (const store::FileModelPtr item = std::exchange(pendingToggle_, nullptr))
+            controller_.visableChange(item);
+        emit userActed();
+    });
+    connectFileList();
+}
+
+void MainView::connectFileList() {
+    vault::VaultCatalogue& catalogue = controller_.catalogue();
     connect(&controller_, &vault::MainViewController::selectionChanged, this,
-            &MainView::refreshRightPane);
-    connect(&controller_.catalogue(), &vault::VaultCatalogue::listsChanged, this,
-            &MainView::refreshRightPane);
+            &MainView::setRightScrollView);
+    connect(&catalogue, &vault::VaultCatalogue::listsChanged, this, &MainView::setRightScrollView);
+    connect(&catalogue, &vault::VaultCatalogue::itemChanged, this,
+            [this](const store::FileModelPtr& item) {
+                fileModel_->itemChanged(item);
+                if (item == controller_.selectedItem()) {
+                    controller_.selectItemAt(controller_.selectGroup_ItemIndex);
+                    refreshFileTypeTitle();
+                }
+                emit itemSelectionChanged();
+            });
+    connect(&catalogue, &vault::VaultCatalogue::itemProgress, this,
+            [this](const store::FileModelPtr& item, float fraction) {
+                fileModel_->itemProgress(item, fraction);
+                progressView_->setFraction(fraction);
+            });
+    connect(&catalogue, &vault::VaultCatalogue::progressStateChanged, this,
+            [this](const QString& text, bool running) {
+                progressView_->setState(text, running);
+                if (!running)
+                    fileModel_->runsEnded();
+            });
+    connect(progressView_, &ProgressPanel::cancelPressed, this,
+            [this] { controller_.encryptCancelBtnAction(); });
+    connect(&icons_, &ItemIcons::ready, fileModel_, &FileListModel::iconsChanged);
+    connect(itemScrollView_, &FileListView::rowClicked, this, &MainView::selectRow);
+    connect(itemScrollView_, &FileListView::toggleClicked, this, &MainView::toggleRow);
+    connect(itemScrollView_, &FileListView::revealClicked, this, &MainView::revealRow);
+    // The adding may ask questions; the drop ends first.
+    connect(itemScrollView_, &FileListView::pathsDropped, this, &MainView::dropPaths,
+            Qt::QueuedConnection);
+    connect(itemScrollView_, &FileListView::contextMenuAsked, this,
+            [this](int row, const QPoint& at) {
+                if (!busy())
+                    showMenu(groupChildFile_Menu(row, this), at);
+            });
 }
 
 QWidget* MainView::buildTitleBar() {
@@ -136,6 +173,9 @@ QWidget* MainView::buildTitleBar() {
     sortBtn_->setStyleSheet(QStringLiteral("QPushButton { color: %1; background: transparent;"
                                            " border: none; border-radius: 3px; }")
                                 .arg(rgb(kMutedTextColour)));
+    connect(sortBtn_, &QPushButton::clicked, this, [this] {
+        showMenu(applicationDockMenu(this), sortBtn_->mapToGlobal(QPoint(0, sortBtn_->height())));
+    });
     layout->addWidget(sortBtn_);
 
     auto* searchBarBack = new QWidget;
@@ -161,7 +201,8 @@ QWidget* MainView::buildTitleBar() {
         QStringLiteral("QLineEdit { background: transparent; color: white; }"));
     connect(searchTextField_, &QLineEdit::textChanged, this, [this](const QString& text) {
         controller_.controlTextDidChange(text);
-        refreshRightPane();
+        setRightScrollView();
+        emit userActed();
     });
     searchLayout->addWidget(searchTextField_);
     layout->addWidget(searchBarBack);
@@ -169,29 +210,31 @@ QWidget* MainView::buildTitleBar() {
 }
 
 QWidget* MainView::buildLeftPane() {
-    QWidget* pane = fillBackground(new QWidget, kSidebarColour);
-    pane->setObjectName(QStringLiteral("leftContentView"));
-    pane->setFixedWidth(kSidebarWidth);
-    auto* layout = new QVBoxLayout(pane);
+    leftContentView_ = fillBackground(new QWidget, kSidebarColour);
+    leftContentView_->setObjectName(QStringLiteral("leftContentView"));
+    leftContentView_->setFixedWidth(kSidebarWidth);
+    auto* layout = new QVBoxLayout(leftContentView_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scrollArea("groupScrollView", kSidebarColour), 1);
-    return pane;
+    // The panel lies over the foot of the sidebar while work runs.
+    progressView_ = new ProgressPanel(leftContentView_);
+    leftContentView_->installEventFilter(this);
+    return leftContentView_;
 }
 
 QWidget* MainView::buildRightPane() {
     rightContentView_ = fillBackground(new QWidget, kPaneColour);
     rightContentView_->setObjectName(QStringLiteral("rightContentView"));
-    rightContentView_->setAcceptDrops(true);
-    rightContentView_->installEventFilter(this);
     auto* layout = new QVBoxLayout(rightContentView_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    itemScrollView_ = scrollArea("itemScrollView", kPaneColour);
+    itemScrollView_ = new FileListView;
+    itemScrollView_->setModel(fileModel_);
     layout->addWidget(itemScrollView_, 1);
     layout->addWidget(line(Qt::Horizontal));
     layout->addWidget(buildBottomBar());
 
-    // The hint lies over the empty list; drops on it reach the pane.
+    // The hint lies over the empty list; drops on it reach the list.
     dropArrowView_ = new QLabel(itemScrollView_);
     dropArrowView_->setObjectName(QStringLiteral("dropArrowView"));
     dropArrowView_->setPixmap(
@@ -207,7 +250,8 @@ QWidget* MainView::buildBottomBar() {
     bar->setObjectName(QStringLiteral("rightBottomView"));
     bar->setFixedHeight(kBottomBarHeight);
     auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(12, 0, 12, 0);
+    // Room on the right for the window's size grip.
+    layout->setContentsMargins(12, 0, 24, 0);
 
     PictureButton* addGroupBtn =
         addBottomButton(QStringLiteral("addGroupBtn"), QStringLiteral("About/AddGroupForUP.png"));
@@ -238,8 +282,14 @@ QWidget* MainView::buildBottomBar() {
         emit userActed();
     });
     layout->addWidget(rightBottom_leftBtn_);
-    layout->addWidget(addBottomButton(QStringLiteral("rightBottom_rightBtn"),
-                                      QStringLiteral("About/DropDownMenuIcon.png")));
+    rightBottom_rightBtn_ = addBottomButton(QStringLiteral("rightBottom_rightBtn"),
+                                            QStringLiteral("About/DropDownMenuIcon.png"));
+    connect(rightBottom_rightBtn_, &QPushButton::clicked, this, [this] {
+        if (!busy())
+            showMenu(file_itemMenu(this), rightBottom_rightBtn_->mapToGlobal(
+                                              QPoint(0, rightBottom_rightBtn_->height())));
+    });
+    layout->addWidget(rightBottom_rightBtn_);
     refreshFileTypeTitle();
     return bar;
 }
@@ -256,14 +306,16 @@ PictureButton* MainView::addBottomButton(const QString& name, const QString& pic
 bool MainView::setUp(bool firstRun) {
     if (!controller_.setUp(firstRun))
         return false;
-    refreshRightPane();
+    setRightScrollView();
     return true;
 }
 
-void MainView::refreshRightPane() {
+void MainView::setRightScrollView() {
     controller_.chooseItemsShown();
+    fileModel_->setItems(controller_.selected_ItemList, int(controller_.selectGroup_ItemIndex));
     dropArrowView_->setVisible(controller_.selected_ItemList.isEmpty());
     refreshFileTypeTitle();
+    emit itemSelectionChanged();
 }
 
 void MainView::refreshFileTypeTitle() {
@@ -290,29 +342,21 @@ void MainView::dropPaths(const QStringList& paths) {
 }
 
 bool MainView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == itemScrollView_ && event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize && watched == itemScrollView_)
         dropArrowView_->move((itemScrollView_->width() - dropArrowView_->width()) / 2,
                              (itemScrollView_->height() - dropArrowView_->height()) / 2);
-        return false;
-    }
-    if (watched != rightContentView_)
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::DragEnter) {
-        auto* enter = static_cast<QDragEnterEvent*>(event);
-        if (!localPaths(enter->mimeData()).isEmpty())
-            enter->acceptProposedAction();
-        return true;
-    }
-    if (event->type() == QEvent::Drop) {
-        auto* drop = static_cast<QDropEvent*>(event);
-        drop->acceptProposedAction();
-        // The adding may ask questions; the drag ends first.
-        QMetaObject::invokeMethod(
-            this, [this, paths = localPaths(drop->mimeData())] { dropPaths(paths); },
-            Qt::QueuedConnection);
-        return true;
-    }
+    if (event->type() == QEvent::Resize && watched == leftContentView_)
+        progressView_->placeAtFoot();
     return QWidget::eventFilter(watched, event);
+}
+
+bool MainView::busy() const {
+    return progressView_->isShown();
+}
+
+void MainView::showMenu(QMenu* menu, const QPoint& globalPosition) {
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPosition);
 }
 
 } // namespace vexo::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/ItemIcons.h"
 #include "ui/TextCommands.h"
 #include "vault/MainViewController.h"
 
@@ -7,25 +8,31 @@
 
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
-class QScrollArea;
 class QTimer;
 
 namespace vexo::ui {
 
+class FileListModel;
+class FileListView;
 class PictureButton;
+class ProgressPanel;
 
 // The window's content while the vault is unlocked: the title bar (lock
 // button, sort button, search bar), the left pane with the group sidebar and
-// the right pane with the file list and its bottom bar. It holds the vault's
-// controller for this unlock and only calls it; every flow runs in the vault
-// library.
+// the progress panel, and the right pane with the file list and its bottom
+// bar. It holds the vault's controller for this unlock and only calls it;
+// every flow runs in the vault library, and the views redraw from its
+// signals.
 class MainView : public QWidget {
     Q_OBJECT
 public:
     explicit MainView(vault::VaultCatalogue& catalogue, QWidget* parent = nullptr);
 
     vault::MainViewController& controller() { return controller_; }
+    FileListModel& fileList() { return *fileModel_; }
+    ProgressPanel& progressPanel() { return *progressView_; }
 
     // The controller's set-up (see MainViewController::setUp); false when the
     // vault could not be opened.
@@ -40,12 +47,32 @@ public:
     void formatAction(FormatCommand command);
     // Paths dropped on the right pane: they are added to the vault.
     void dropPaths(const QStringList& paths);
+    // Rebuilds the file list from the controller's choice of items.
+    void setRightScrollView();
+
+    // What the file list's rows and menus do, by row of the shown list.
+    void selectRow(int row);
+    void toggleRow(int row);
+    void revealRow(int row);
+    void openFileInfo(int row);
+    void removeRow(int row);
+
+    // The menus, built for the current state (shown by the caller).
+    QMenu* applicationDockMenu(QWidget* parent);
+    QMenu* file_itemMenu(QWidget* parent);
+    QMenu* groupChildFile_Menu(int row, QWidget* parent);
+    // A sort entry (1-6 a key, 7 ascending, 8 descending) titled title.
+    void sortpopAction(int tag, const QString& title);
+    // An item-menu entry (1 the bulk switch, 2 hide, 3 unhide, 4 remove).
+    void file_popAction(int tag, const QString& title);
 
 signals:
     // The lock button was pressed.
     void lockRequested();
     // The user did something that restarts the idle time.
     void userActed();
+    // The selected item, or its state, changed.
+    void itemSelectionChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,22 +83,32 @@ private:
     QWidget* buildRightPane();
     QWidget* buildBottomBar();
     PictureButton* addBottomButton(const QString& name, const QString& picture);
-    void refreshRightPane();
+    void connectFileList();
     void refreshFileTypeTitle();
+    void showMenu(QMenu* menu, const QPoint& globalPosition);
+    // Row commands wait while a hide or unhide shows its progress.
+    bool busy() const;
 
     vault::MainViewController controller_;
+    ItemIcons icons_;
+    FileListModel* fileModel_;
     QWidget* titleBar_ = nullptr;
     QPushButton* lockFileBtn_ = nullptr;
     QPushButton* sortBtn_ = nullptr;
     QLineEdit* searchTextField_ = nullptr;
+    QWidget* leftContentView_ = nullptr;
+    ProgressPanel* progressView_ = nullptr;
     QWidget* rightContentView_ = nullptr;
-    QScrollArea* itemScrollView_ = nullptr;
+    FileListView* itemScrollView_ = nullptr;
     QLabel* dropArrowView_ = nullptr;
     QPushButton* rightBottom_leftBtn_ = nullptr;
-    // The add buttons act a moment after the press; another press in that
-    // time starts the wait again.
+    PictureButton* rightBottom_rightBtn_ = nullptr;
+    // The add buttons and a row's toggle act a moment after the press;
+    // another press in that time starts the wait again.
     QTimer* addGroupPause_ = nullptr;
     QTimer* addFilePause_ = nullptr;
+    QTimer* togglePause_ = nullptr;
+    store::FileModelPtr pendingToggle_;
 };
 
 } // namespace vexo::ui

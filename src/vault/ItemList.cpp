@@ -73,8 +73,11 @@ void MainViewController::chooseItemsShown() {
     } else {
         selected_ItemList.clear();
     }
-    if (selectGroup_ItemIndex >= selected_ItemList.size())
-        selectGroup_ItemIndex = 0;
+    selectItemAt(selectGroup_ItemIndex < selected_ItemList.size() ? selectGroup_ItemIndex : 0);
+}
+
+void MainViewController::selectItemAt(qint64 index) {
+    selectGroup_ItemIndex = index;
     if (const store::FileModelPtr item = selectedItem())
         doFileType = item->isEncrtypt ? 3 : 2;
 }

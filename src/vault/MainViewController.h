@@ -106,6 +106,10 @@ public:
     // "file_Item<doFileType>".
     qint64 doFileType = 2;
 
+    // Selects the item at index of the shown list; the left bottom button
+    // then offers the other state of that item.
+    void selectItemAt(qint64 index);
+
     // The selected item of the file list; null when the list is empty.
     store::FileModelPtr selectedItem() const;
 

@@ -1,78 +1,97 @@
+#include "platform/Digest.h"
 #include "platform/FileSystem.h"
 #include "support/TestEnvironment.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace vexo::platform;
-using vexo::test::readFile;
+using namespace vexo::test;
+using namespace Qt::StringLiterals;
 
+namespace {
+
+QString md5Of(const QByteArray& bytes) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toUpper());
+}
+
+} // namespace
+
+// Private folders, atomic writes and digests.
 class FileSystemTest : public QObject {
     Q_OBJECT
 private slots:
     void madeFoldersAreOwnerOnly() {
-        const QString deep = dir_.filePath(QStringLiteral("a/b/c"));
-        QVERIFY(makePrivatePath(deep));
-        for (const QString& folder :
-             {QStringLiteral("a"), QStringLiteral("a/b"), QStringLiteral("a/b/c")}) {
-            QVERIFY(QFileInfo(dir_.filePath(folder)).isDir());
-            QCOMPARE(vexo::test::unixMode(dir_.filePath(folder)), 0700);
+        QVERIFY(makePrivatePath(path("a/b/c")));
+        for (const char* folder : {"a", "a/b", "a/b/c"}) {
+            QVERIFY(QFileInfo(path(folder)).isDir());
+            QCOMPARE(unixMode(path(folder)), 0700);
         }
-        QVERIFY(makePrivatePath(deep)); // already there
-    }
-
-    void aFileInTheWayIsNotAFolder() {
-        const QString file = dir_.filePath(QStringLiteral("plain"));
-        vexo::test::writeFile(file, "x");
-        QVERIFY(!makePrivatePath(file));
-        QVERIFY(!makePrivatePath(file + QStringLiteral("/below")));
+        QVERIFY(makePrivatePath(path("a/b/c"))); // already there
+        writeFile(path("plain"), "x");
+        QVERIFY(!makePrivatePath(path("plain")));
+        QVERIFY(!makePrivatePath(path("plain/below")));
         QVERIFY(!makePrivatePath(QString()));
     }
 
     void atomicWritesReplaceWholeWithOwnerOnlyMode() {
-        const QString path = dir_.filePath(QStringLiteral("list.plist"));
-        QVERIFY(writeFileAtomically(path, "first"));
-        QVERIFY(writeFileAtomically(path, "second, longer"));
-        QCOMPARE(readFile(path), QByteArray("second, longer"));
-        QCOMPARE(vexo::test::unixMode(path), 0600);
-        QCOMPARE(vexo::test::filesBelow(dir_.path()).filter(QStringLiteral("list.plist")),
-                 QStringList{QStringLiteral("list.plist")});
+        QVERIFY(writeFileAtomically(path("list.plist"), "first"));
+        QVERIFY(writeFileAtomically(path("list.plist"), "second, longer"));
+        QCOMPARE(readFile(path("list.plist")), QByteArray("second, longer"));
+        QCOMPARE(unixMode(path("list.plist")), 0600);
+        QCOMPARE(filesBelow(dir_.path()).filter(u"list"_s), QStringList{u"list.plist"_s});
     }
 
     void aFailedAtomicWriteKeepsTheOldFile() {
-        const QString path = dir_.filePath(QStringLiteral("keep.plist"));
-        QVERIFY(writeFileAtomically(path, "old"));
+        QVERIFY(writeFileAtomically(path("keep.plist"), "old"));
         QString error;
         bool written = true;
         {
-            // A write that stops part way, as on a full disk.
-            vexo::test::ScopedFileSizeLimit limit(4);
-            written = writeFileAtomically(path, "much too long for the limit", &error);
+            ScopedFileSizeLimit limit(4); // a write that stops part way, as on a full disk
+            written = writeFileAtomically(path("keep.plist"), "much too long", &error);
         }
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readFile(path), QByteArray("old"));
-        QCOMPARE(vexo::test::filesBelow(dir_.path()).filter(QStringLiteral("keep.plist")),
-                 QStringList{QStringLiteral("keep.plist")});
-        QVERIFY(!writeFileAtomically(dir_.filePath(QStringLiteral("no/such/folder/f")), "x"));
+        QCOMPARE(readFile(path("keep.plist")), QByteArray("old"));
+        QCOMPARE(filesBelow(dir_.path()).filter(u"keep"_s), QStringList{u"keep.plist"_s});
+        QVERIFY(!writeFileAtomically(path("no/such/folder/f"), "x"));
     }
 
-    void executeBitIsAdded() {
-        const QString path = dir_.filePath(QStringLiteral("exec"));
-        QVERIFY(writeFileAtomically(path, "x"));
-        addExecuteBits(path);
-        QVERIFY(QFileInfo(path).permissions() & QFileDevice::ExeOwner);
-        addExecuteBits(dir_.filePath(QStringLiteral("missing"))); // no effect, no failure
-    }
-
-    void syncingAFileSystem() {
+    void executeBitsAndSync() {
+        QVERIFY(writeFileAtomically(path("exec"), "x"));
+        addExecuteBits(path("exec"));
+        QVERIFY(QFileInfo(path("exec")).permissions() & QFileDevice::ExeOwner);
+        addExecuteBits(path("missing")); // no effect, no failure
         QVERIFY(syncFileSystemOf(dir_.path()));
-        QVERIFY(!syncFileSystemOf(dir_.filePath(QStringLiteral("missing"))));
+        QVERIFY(!syncFileSystemOf(path("missing")));
+    }
+
+    void textDigests() {
+        QCOMPARE(MD5_32BitUpper(QString()), u"D41D8CD98F00B204E9800998ECF8427E"_s);
+        QCOMPARE(MD5_32BitUpper(u"abc"_s), u"900150983CD24FB0D6963F7D28E17F72"_s);
+        QCOMPARE(MD5_32BitUpper(u"密码 é"_s), md5Of("密码 é"));
+        QCOMPARE(MD5_32BitUpper(u"abc\0def"_s), md5Of("abc")); // stops at the first zero
+    }
+
+    void onlyRegularFilesHaveADigest() {
+        for (const qsizetype size : {0, 1, 1 << 20, (1 << 20) + 17}) { // around the 1 MiB buffer
+            const QByteArray content = randomBytes(size, 7);
+            writeFile(path("file"), content);
+            QCOMPARE(fileDigest(path("file")), md5Of(content));
+        }
+        QVERIFY(QFile::link(path("file"), path("link")));
+        QCOMPARE(fileDigest(path("link")), fileDigest(path("file")));
+        QVERIFY(QFile::link(path("nowhere"), path("dangling")));
+        for (const QString& other : {dir_.path(), path("missing"), path("dangling"), QString()})
+            QCOMPARE(fileDigest(other), QString());
     }
 
 private:
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
     QTemporaryDir dir_;
 };
 

@@ -5,15 +5,13 @@
 #include <QTemporaryDir>
 
 using namespace vexo::platform;
-using vexo::test::writeFile;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray kRouteTitles =
-    "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
-
-void addInterface(const QString& classNet, const QString& name, const QByteArray& address) {
-    writeFile(classNet + u'/' + name + QStringLiteral("/address"), address + '\n');
+// A /proc/net/route line: interface, destination, gateway, flags and the rest.
+QByteArray route(const QByteArray& interface, const QByteArray& destination) {
+    return interface + '\t' + destination + "\t0100A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n";
 }
 
 } // namespace
@@ -21,58 +19,45 @@ void addInterface(const QString& classNet, const QString& name, const QByteArray
 class HardwareAddressTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QVERIFY(dir_.isValid()); }
-
-    void theDefaultRouteInterfaceWins() {
-        const QString classNet = dir_.path() + QStringLiteral("/route-wins");
-        addInterface(classNet, QStringLiteral("eth0"), "aa:bb:cc:00:00:01");
-        addInterface(classNet, QStringLiteral("wlan0"), "AA:BB:CC:00:00:02");
-        const QString route = dir_.path() + QStringLiteral("/route1");
-        writeFile(route, kRouteTitles +
-                             "wlan0\t0000A8C0\t00000000\t0001\t0\t0\t600\t00FFFFFF\t0\t0\t0\n"
-                             "wlan0\t00000000\t0100A8C0\t0003\t0\t0\t600\t00000000\t0\t0\t0\n");
-        QCOMPARE(hardwareAddressFrom(classNet, route), QStringLiteral("aa:bb:cc:00:00:02"));
+    void theBestInterfaceGivesTheAddress_data() {
+        QTest::addColumn<QStringList>("interfaces"); // name=address, in /sys/class/net
+        QTest::addColumn<QByteArray>("routes");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("the default route's interface")
+            << QStringList{u"eth0=aa:bb:cc:00:00:01"_s, u"wlan0=AA:BB:CC:00:00:02"_s}
+            << route("eth0", "0000A8C0") + route("wlan0", "00000000") << u"aa:bb:cc:00:00:02"_s;
+        QTest::newRow("without route the first real interface")
+            << QStringList{u"lo=00:00:00:00:00:00"_s, u"dummy0=00:00:00:00:00:00"_s,
+                           u"eth1=02:42:ac:11:00:02"_s, u"tun0="_s}
+            << QByteArray() << u"02:42:ac:11:00:02"_s;
+        QTest::newRow("a routed interface without address falls back")
+            << QStringList{u"tun0="_s, u"eth0=de:ad:be:ef:00:01"_s} << route("tun0", "00000000")
+            << u"de:ad:be:ef:00:01"_s;
+        QTest::newRow("no interface") << QStringList() << QByteArray() << QString();
     }
 
-    void withoutRouteTheFirstRealInterfaceServes() {
-        const QString classNet = dir_.path() + QStringLiteral("/no-route");
-        addInterface(classNet, QStringLiteral("lo"), "00:00:00:00:00:00");
-        addInterface(classNet, QStringLiteral("dummy0"), "00:00:00:00:00:00");
-        addInterface(classNet, QStringLiteral("eth1"), "02:42:ac:11:00:02");
-        addInterface(classNet, QStringLiteral("tun0"), "");
-        QCOMPARE(hardwareAddressFrom(classNet, dir_.path() + QStringLiteral("/missing")),
-                 QStringLiteral("02:42:ac:11:00:02"));
+    void theBestInterfaceGivesTheAddress() {
+        QFETCH(QStringList, interfaces);
+        QFETCH(QByteArray, routes);
+        QFETCH(QString, address);
+        const QTemporaryDir dir;
+        for (const QString& interface : interfaces)
+            vexo::test::writeFile(dir.filePath(interface.section(u'=', 0, 0) + u"/address"_s),
+                                  interface.section(u'=', 1).toLatin1() + '\n');
+        const QString routeFile = dir.filePath(u"route"_s);
+        if (!routes.isEmpty())
+            vexo::test::writeFile(routeFile,
+                                  "Iface\tDestination\tGateway\tFlags\tRefCnt\tUse\n" + routes);
+        QCOMPARE(hardwareAddressFrom(dir.path(), routeFile), address);
     }
-
-    void aRoutedInterfaceWithoutAddressFallsBack() {
-        const QString classNet = dir_.path() + QStringLiteral("/tunnel");
-        addInterface(classNet, QStringLiteral("tun0"), "");
-        addInterface(classNet, QStringLiteral("eth0"), "de:ad:be:ef:00:01");
-        const QString route = dir_.path() + QStringLiteral("/route2");
-        writeFile(route,
-                  kRouteTitles + "tun0\t00000000\t00000000\t0001\t0\t0\t0\t00000000\t0\t0\t0\n");
-        QCOMPARE(hardwareAddressFrom(classNet, route), QStringLiteral("de:ad:be:ef:00:01"));
-    }
-
-    void noInterfaceGivesEmptyText() {
-        QCOMPARE(hardwareAddressFrom(dir_.path() + QStringLiteral("/nothing"),
-                                     dir_.path() + QStringLiteral("/nothing")),
-                 QString());
-    }
-
-    void theEnvironmentOverrides() { QCOMPARE(hardwareAddress(), vexo::test::kTestMacAddress); }
 
     void theRealComputerGivesTheUsualForm() {
-        const QString address = hardwareAddressFrom(QStringLiteral("/sys/class/net"),
-                                                    QStringLiteral("/proc/net/route"));
+        const QString address = hardwareAddressFrom(u"/sys/class/net"_s, u"/proc/net/route"_s);
         if (address.isEmpty())
             QSKIP("this computer has no network interface with a hardware address");
         QCOMPARE(address.size(), 17);
         QCOMPARE(address, address.toLower());
     }
-
-private:
-    QTemporaryDir dir_;
 };
 
 VEXO_TEST_MAIN(HardwareAddressTest)

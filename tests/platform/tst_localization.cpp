@@ -9,116 +9,70 @@ using namespace Qt::StringLiterals;
 class LocalizationTest : public QObject {
     Q_OBJECT
 private slots:
-    void languageIndexesAreClamped_data() {
-        QTest::addColumn<qint64>("index");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("negative") << qint64(-5) << "en";
-        QTest::newRow("0") << qint64(0) << "en";
-        QTest::newRow("1") << qint64(1) << "zh-Hans";
-        QTest::newRow("2") << qint64(2) << "en";
-        QTest::newRow("3") << qint64(3) << "zh-Hant";
-        QTest::newRow("4") << qint64(4) << "fr";
-        QTest::newRow("5") << qint64(5) << "de";
-        QTest::newRow("6") << qint64(6) << "ja";
-        QTest::newRow("7") << qint64(7) << "es";
-        QTest::newRow("8") << qint64(8) << "pt-PT";
-        QTest::newRow("12") << qint64(12) << "pt-PT";
-    }
-
-    void languageIndexesAreClamped() {
-        QFETCH(qint64, index);
-        QFETCH(QString, code);
-        QCOMPARE(languageCodeForIndex(index), code);
-    }
-
+    // Runs first: the very first lookup of the process reads AppLanguage.
     void theStoredLanguageServesBeforeAnySwitch() {
-        // The very first lookup of the process reads AppLanguage.
         Settings::setValue(keys::AppLanguage, 1);
-        QCOMPARE(localizedStringForKey(QStringLiteral("group_AllFiles")),
-                 QStringLiteral("所有文件"));
+        QCOMPARE(localizedStringForKey(u"group_AllFiles"_s), u"所有文件"_s);
     }
 
     void aSwitchChangesEveryLaterLookup() {
-        Settings::setValue(keys::AppLanguage, 2);
-        setLanguage();
-        QCOMPARE(localizedStringForKey(QStringLiteral("group_AllFiles")),
-                 QStringLiteral("All Files"));
-        Settings::setValue(keys::AppLanguage, 1);
-        setLanguage();
-        QCOMPARE(localizedStringForKey(QStringLiteral("weekItem1.stringValue")),
-                 QStringLiteral("星期日"));
-    }
-
-    void aKeyWithoutTextComesBackAsTheKey() {
-        Settings::setValue(keys::AppLanguage, 0);
-        setLanguage();
-        QCOMPARE(localizedStringForKey(QStringLiteral("no.such.key")),
-                 QStringLiteral("no.such.key"));
-        QCOMPARE(localizedStringForKey(QStringLiteral("no.such.key"), QStringLiteral("Fallback")),
-                 QStringLiteral("Fallback"));
+        const auto switchTo = [](int index) {
+            Settings::setValue(keys::AppLanguage, index);
+            setLanguage();
+        };
+        switchTo(2);
+        QCOMPARE(localizedStringForKey(u"group_AllFiles"_s), u"All Files"_s);
+        switchTo(1);
+        QCOMPARE(localizedStringForKey(u"weekItem1.stringValue"_s), u"星期日"_s);
+        switchTo(6); // no table for Japanese: the keys show
+        QCOMPARE(localizedStringForKey(u"group_AllFiles"_s), u"group_AllFiles"_s);
+        switchTo(0);
+        QCOMPARE(localizedStringForKey(u"no.such.key"_s), u"no.such.key"_s);
+        QCOMPARE(localizedStringForKey(u"no.such.key"_s, u"Fallback"_s), u"Fallback"_s);
         QCOMPARE(localizedStringForKey(QString()), QString());
     }
 
-    void aLanguageWithoutTableShowsKeys() {
-        Settings::setValue(keys::AppLanguage, 6);
-        setLanguage();
-        QCOMPARE(localizedStringForKey(QStringLiteral("group_AllFiles")),
-                 QStringLiteral("group_AllFiles"));
-        Settings::setValue(keys::AppLanguage, 0);
-        setLanguage();
+    void languageIndexesAreClamped() {
+        const QStringList codes{u"en"_s, u"en"_s, u"zh-Hans"_s, u"en"_s,    u"zh-Hant"_s, u"fr"_s,
+                                u"de"_s, u"ja"_s, u"es"_s,      u"pt-PT"_s, u"pt-PT"_s};
+        const QList<qint64> indexes{-5, 0, 1, 2, 3, 4, 5, 6, 7, 8, 12};
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            QCOMPARE(languageCodeForIndex(indexes.at(i)), codes.at(i));
     }
 
     void picturesAreFoundWithTheirFallbacks_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("found");
         QTest::addColumn<int>("width");
-        QTest::newRow("full name") << "testpics/plain.png"
-                                   << "testpics/plain.png" << 1;
-        QTest::newRow("without type") << "testpics/plain"
-                                      << "testpics/plain.png" << 1;
-        QTest::newRow("only @2x") << "testpics/onlyretina"
-                                  << "testpics/onlyretina@2x.png" << 2;
-        QTest::newRow("only @2x, named with type") << "testpics/onlyretina.png"
-                                                   << "testpics/onlyretina@2x.png" << 2;
-        QTest::newRow("@3x before @2x") << "testpics/both"
-                                        << "testpics/both@3x.png" << 3;
-        QTest::newRow("missing") << "testpics/none"
-                                 << "" << 0;
+        QTest::newRow("full name") << u"plain.png"_s << u"plain.png"_s << 1;
+        QTest::newRow("without type") << u"plain"_s << u"plain.png"_s << 1;
+        QTest::newRow("only @2x") << u"onlyretina"_s << u"onlyretina@2x.png"_s << 2;
+        QTest::newRow("only @2x, with type") << u"onlyretina.png"_s << u"onlyretina@2x.png"_s << 2;
+        QTest::newRow("@3x before @2x") << u"both"_s << u"both@3x.png"_s << 3;
+        QTest::newRow("missing") << u"none"_s << QString() << 0;
     }
 
     void picturesAreFoundWithTheirFallbacks() {
         QFETCH(QString, name);
         QFETCH(QString, found);
         QFETCH(int, width);
-        const QString expected =
-            found.isEmpty() ? QString() : QStringLiteral(":/Settings.bundle/") + found;
-        QCOMPARE(imagePathWithfileName(name), expected);
-        QCOMPARE(imageWithfileName(name).width(), width);
-    }
-
-    void placeholdersAreFilledInOrderInOnePass_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("translated key") << "addMessage.string" << QStringList{u"STICK"_s}
-                                        << "The drive “STICK” has no vault yet. Create one to "
-                                           "hide these items on the drive?";
-        QTest::newRow("in order") << "%1 then %2" << QStringList{u"a"_s, u"b"_s} << "a then b";
-        QTest::newRow("lowest number first")
-            << "%3 and %2" << QStringList{u"x"_s, u"y"_s} << "y and x";
-        QTest::newRow("repeated") << "%1-%1" << QStringList{u"z"_s} << "z-z";
-        QTest::newRow("argument not searched again")
-            << "%1 %2" << QStringList{u"%2"_s, u"b"_s} << "%2 b";
-        QTest::newRow("too few arguments") << "%1 %2" << QStringList{u"a"_s} << "a %2";
-        QTest::newRow("no placeholders") << "plain" << QStringList{u"a"_s} << "plain";
-        QTest::newRow("percent sign kept") << "100% of %1" << QStringList{u"it"_s} << "100% of it";
+        const QString folder = u":/Settings.bundle/testpics/"_s;
+        QCOMPARE(imagePathWithfileName(u"testpics/"_s + name),
+                 found.isEmpty() ? QString() : folder + found);
+        QCOMPARE(imageWithfileName(u"testpics/"_s + name).width(), width);
     }
 
     void placeholdersAreFilledInOrderInOnePass() {
-        QFETCH(QString, key);
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, text);
-        QCOMPARE(localizedText(key, arguments), text);
+        QCOMPARE(localizedText(u"addMessage.string"_s, {u"STICK"_s}),
+                 u"The drive “STICK” has no vault yet. Create one to hide these items on the "
+                 "drive?"_s);
+        QCOMPARE(localizedText(u"%1 then %2"_s, {u"a"_s, u"b"_s}), u"a then b"_s);
+        QCOMPARE(localizedText(u"%3 and %2"_s, {u"x"_s, u"y"_s}), u"y and x"_s); // lowest first
+        QCOMPARE(localizedText(u"%1-%1"_s, {u"z"_s}), u"z-z"_s);
+        QCOMPARE(localizedText(u"%1 %2"_s, {u"%2"_s, u"b"_s}), u"%2 b"_s); // not filled again
+        QCOMPARE(localizedText(u"%1 %2"_s, {u"a"_s}), u"a %2"_s);
+        QCOMPARE(localizedText(u"plain"_s, {u"a"_s}), u"plain"_s);
+        QCOMPARE(localizedText(u"100% of %1"_s, {u"it"_s}), u"100% of it"_s);
     }
 };
 

@@ -7,6 +7,14 @@
 
 using namespace vexo;
 
+namespace {
+
+QString scratch(const char* name) {
+    return test::scratchRoot() + u'/' + QString::fromLatin1(name);
+}
+
+} // namespace
+
 // The list's pictures of added items: fitted, never enlarged, in TIFF.
 class ThumbnailWriterTest : public QObject {
     Q_OBJECT
@@ -22,34 +30,29 @@ private slots:
     void aPictureIsFittedInto200Square() {
         QFETCH(QSize, original);
         QFETCH(QSize, thumbnail);
-        const QString source = test::scratchRoot() + QStringLiteral("/picture.png");
         QImage image(original, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        QVERIFY(image.save(source));
-        const QString out = test::scratchRoot() + QStringLiteral("/picture.jpg");
-        QVERIFY(platform::writeItemThumbnail(source, out, true));
-        QImageReader written(out);
+        QVERIFY(image.save(scratch("picture.png")));
+        QVERIFY(platform::writeItemThumbnail(scratch("picture.png"), scratch("picture.jpg"), true));
+        QImageReader written(scratch("picture.jpg"));
         QCOMPARE(written.format(), QByteArray("tiff"));
         QCOMPARE(written.size(), thumbnail);
     }
 
     void aKindIconIsWrittenOnlyOnce() {
-        const QString source = test::scratchRoot() + QStringLiteral("/report.pdf");
-        test::writeFile(source, "%PDF-1.4");
-        const QString out = test::scratchRoot() + QStringLiteral("/pdfjpg.jpg");
-        QVERIFY(platform::writeItemThumbnail(source, out, false));
-        QCOMPARE(QImageReader(out).format(), QByteArray("tiff"));
-        test::writeFile(out, "kept");
-        QVERIFY(platform::writeItemThumbnail(source, out, false));
-        QCOMPARE(test::readFile(out), QByteArray("kept"));
+        test::writeFile(scratch("report.pdf"), "%PDF-1.4");
+        QVERIFY(platform::writeItemThumbnail(scratch("report.pdf"), scratch("pdfjpg.jpg"), false));
+        QCOMPARE(QImageReader(scratch("pdfjpg.jpg")).format(), QByteArray("tiff"));
+        test::writeFile(scratch("pdfjpg.jpg"), "kept");
+        QVERIFY(platform::writeItemThumbnail(scratch("report.pdf"), scratch("pdfjpg.jpg"), false));
+        QCOMPARE(test::readFile(scratch("pdfjpg.jpg")), QByteArray("kept"));
     }
 
     void aPictureThatCannotBeReadWritesNothing() {
-        const QString source = test::scratchRoot() + QStringLiteral("/broken.jpg");
-        test::writeFile(source, "not a picture");
-        const QString out = test::scratchRoot() + QStringLiteral("/broken-thumb.jpg");
-        QVERIFY(!platform::writeItemThumbnail(source, out, true));
-        QVERIFY(!QFile::exists(out));
+        test::writeFile(scratch("broken.jpg"), "not a picture");
+        QVERIFY(!platform::writeItemThumbnail(scratch("broken.jpg"), scratch("broken-thumb.jpg"),
+                                              true));
+        QVERIFY(!QFile::exists(scratch("broken-thumb.jpg")));
     }
 };
 

@@ -10,24 +10,17 @@ class HelpClassTest : public QObject {
     Q_OBJECT
 private slots:
     // Runs first: no walk of this process has set an item yet.
-    void theWalkedItemIsNoneUntilAWalkSetsIt() {
+    void theWalkedItemAndTheCancelFlag() {
+        HelpClass& help = HelpClass::sharedInstance();
         QVERIFY(!HelpClass::fileModel());
         const auto first = std::make_shared<FileModel>();
         const auto second = std::make_shared<FileModel>();
-        HelpClass::sharedInstance().setEditModel(first);
-        HelpClass::sharedInstance().setEditModel(second);
+        help.setEditModel(first);
+        help.setEditModel(second);
         QCOMPARE(HelpClass::fileModel(), second);
-        QCOMPARE(HelpClass::sharedInstance().editModel(), second);
-    }
-
-    void theSharedInstanceIsOne() {
-        QCOMPARE(&HelpClass::sharedInstance(), &HelpClass::sharedInstance());
-    }
-
-    void theCancelFlagRoundTrips() {
-        HelpClass& help = HelpClass::sharedInstance();
+        QCOMPARE(help.editModel(), second);
         help.setIsEditCancel(true);
-        QVERIFY(help.isEditCancel());
+        QVERIFY(HelpClass::sharedInstance().isEditCancel());
         help.setIsEditCancel(false);
         QVERIFY(!help.isEditCancel());
     }
@@ -36,27 +29,23 @@ private slots:
     // reader must see a whole, live record (the sanitizers catch the rest).
     void workersSetAndReadConcurrently() {
         HelpClass& help = HelpClass::sharedInstance();
-        std::vector<std::thread> workers;
-        for (int t = 0; t < 4; ++t) {
-            workers.emplace_back([&help, t] {
-                for (int i = 0; i < 2000; ++i) {
-                    auto model = std::make_shared<FileModel>();
-                    model->path = QString::number(t);
-                    help.setEditModel(std::move(model));
-                    if (const FileModelPtr seen = HelpClass::fileModel())
-                        (void)seen->path.size();
-                    help.setIsEditCancel(i % 2 == 0);
-                    (void)help.isEditCancel();
-                }
-            });
+        {
+            std::vector<std::jthread> workers;
+            for (int t = 0; t < 4; ++t)
+                workers.emplace_back([&help, t] {
+                    for (int i = 0; i < 2000; ++i) {
+                        auto model = std::make_shared<FileModel>();
+                        model->path = QString::number(t);
+                        help.setEditModel(std::move(model));
+                        if (const FileModelPtr seen = HelpClass::fileModel())
+                            (void)seen->path.size();
+                        help.setIsEditCancel(i % 2 == 0);
+                        (void)help.isEditCancel();
+                    }
+                });
         }
-        for (auto& worker : workers)
-            worker.join();
         const FileModelPtr last = HelpClass::fileModel();
-        QVERIFY(last);
-        QVERIFY(QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                             QStringLiteral("3")})
-                    .contains(last->path));
+        QVERIFY(last && last->path.toInt() >= 0 && last->path.toInt() < 4);
         help.setEditModel(nullptr);
         QVERIFY(!HelpClass::fileModel());
     }

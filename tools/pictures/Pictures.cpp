@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include "Glyphs.h"
 #include "Shapes.h"
 
 #include <QPainterPath>
@@ -147,6 +148,69 @@ void guideNotes(QPainter& p, const QRectF& box) {
     drawPadlock(p, QRectF(180, 96, 60, 60), accent, accent.lighter(130));
 }
 
+// The eye on the visibility toggle, drawn solid so it stays clear at its
+// small size: open, an almond with the pupil cut out in the track's colour;
+// closed, a lowered lid with three lashes.
+void switchEye(QPainter& p, const QPointF& centre, const QColor& track, bool open) {
+    if (!open) {
+        QPainterPath lid;
+        lid.moveTo(centre + QPointF(-6, -1.5));
+        lid.quadTo(centre + QPointF(0, 5), centre + QPointF(6, -1.5));
+        p.setPen(strokePen(light, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(lid);
+        p.drawLine(centre + QPointF(0, 2), centre + QPointF(0, 4.5));
+        p.drawLine(centre + QPointF(-3.5, 1), centre + QPointF(-5, 3.5));
+        p.drawLine(centre + QPointF(3.5, 1), centre + QPointF(5, 3.5));
+        return;
+    }
+    QPainterPath almond;
+    almond.moveTo(centre + QPointF(-6.5, 0));
+    almond.quadTo(centre + QPointF(0, -7), centre + QPointF(6.5, 0));
+    almond.quadTo(centre + QPointF(0, 7), centre + QPointF(-6.5, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(light);
+    p.drawPath(almond);
+    p.setBrush(track);
+    p.drawEllipse(centre, 1.9, 1.9);
+}
+
+// The visibility toggle of a file row: a switch whose knob sits right and
+// whose track is green while the item is visible; the free end of the track
+// shows an eye, open while the item is visible and closed while it is hidden.
+void visibilitySwitch(QPainter& p, const QRectF& box, bool visible) {
+    const QRectF track = box.adjusted(1, 2, -1, -2);
+    const qreal radius = track.height() / 2;
+    const QColor trackColor = visible ? visibleState : hiddenState;
+    p.setPen(Qt::NoPen);
+    p.setBrush(trackColor);
+    p.drawRoundedRect(track, radius, radius);
+    const qreal knobX = visible ? track.right() - radius : track.left() + radius;
+    p.setBrush(light);
+    p.drawEllipse(QPointF(knobX, track.center().y()), radius - 2, radius - 2);
+    const qreal freeEndWidth = track.width() - track.height();
+    const qreal eyeX =
+        visible ? track.left() + freeEndWidth / 2 + 1 : track.right() - freeEndWidth / 2 - 1;
+    switchEye(p, QPointF(eyeX, track.center().y()), trackColor, visible);
+}
+
+// The preferences toolbar's pictures: a coloured tile with a white glyph,
+// which reads on light and dark window backgrounds alike. A faint shadow
+// below the glyph keeps it apart from the lighter tiles.
+void preferenceTile(QPainter& p, const QRectF& box, const QColor& top, const QColor& bottom,
+                    const QPainterPath& glyph) {
+    const QRectF tile = box.adjusted(2, 2, -2, -2);
+    QLinearGradient fill(tile.topLeft(), tile.bottomLeft());
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(tile, 7, 7);
+    const QRectF glyphBox = centredSquare(box, 7);
+    fillOutline(p, glyphBox.translated(0, 0.6), glyph, QColor(0, 0, 0, 60));
+    fillOutline(p, glyphBox, glyph, Qt::white);
+}
+
 using Draw = std::function<void(QPainter&, const QRectF&)>;
 
 Picture titleBarPicture(const QString& name, int state, const QColor& color, const Draw& glyph) {
@@ -178,6 +242,25 @@ QList<Picture> titleBarPictures() {
 
 QString bundle(const char* name) {
     return QStringLiteral("Settings.bundle/") + QString::fromLatin1(name);
+}
+
+Picture preferencePicture(const char* name, const QColor& top, const QColor& bottom,
+                          const QPainterPath& glyph) {
+    return {bundle(name), {32, 32}, 2, [=](QPainter& p, const QRectF& box) {
+                preferenceTile(p, box, top, bottom, glyph);
+            }};
+}
+
+QList<Picture> preferencePictures() {
+    return {
+        preferencePicture("About/PrefGeneral@2x.png", QColor(150, 150, 156), QColor(102, 102, 108),
+                          gearOutline()),
+        preferencePicture("About/PrefsIconAdvanced@2x.png", accent, accentDark, shieldOutline()),
+        preferencePicture("About/PrefsIconPassword@2x.png", QColor(250, 176, 40),
+                          QColor(222, 124, 18), keyOutline()),
+        preferencePicture("About/PrefsIconShortcuts@2x.png", QColor(60, 196, 122),
+                          QColor(28, 146, 82), keyboardOutline()),
+    };
 }
 
 } // namespace
@@ -268,9 +351,29 @@ QList<Picture> allPictures() {
          {24, 20},
          2,
          [](QPainter& p, const QRectF& box) { languageBadge(p, box, drawZhong); }},
+        {bundle("About/visableon.png"),
+         {36, 20},
+         1,
+         [](QPainter& p, const QRectF& box) { visibilitySwitch(p, box, true); }},
+        {bundle("About/visableoff.png"),
+         {36, 20},
+         1,
+         [](QPainter& p, const QRectF& box) { visibilitySwitch(p, box, false); }},
+        {bundle("About/LocalVaultIcon@2x.png"),
+         {16, 16},
+         2,
+         [](QPainter& p, const QRectF& box) {
+             fillOutline(p, box.adjusted(1, 1, -1, -1), safeOutline(), muted);
+         }},
+        {bundle("About/SecureNotesIcon@2x.png"),
+         {16, 16},
+         2,
+         [](QPainter& p, const QRectF& box) {
+             drawDocument(p, box.adjusted(2.5, 1, -2.5, -1), muted, pane);
+         }},
         {QStringLiteral("icons/vexo.png"), {256, 256}, 1, appIcon},
     };
-    list << titleBarPictures();
+    list << titleBarPictures() << preferencePictures();
     return list;
 }
 

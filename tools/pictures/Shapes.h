@@ -19,6 +19,9 @@ inline const QColor accentDark(36, 104, 196);
 inline const QColor positive(52, 199, 120);
 inline const QColor danger(255, 95, 87);
 inline const QColor caution(254, 188, 46);
+// The file list's state colours: a visible item and a hidden one.
+inline const QColor visibleState(0, 190, 50);
+inline const QColor hiddenState(122, 124, 135);
 } // namespace palette
 
 // A pen whose width is a share of the picture's size.

@@ -111,6 +111,7 @@ int main(int argc, char** argv) {
         return 1;
     enterWorld(world);
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vexo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vexo"));
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) {
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
     const QString home = world.path() + QStringLiteral("/home");
     const QString root = vault::vaultRootForChoice(home + QStringLiteral("/Vault"));
     vault::storeFirstRun(root, kSamplePassword, QStringLiteral("The usual one, with the horse"));
+    QDir().mkpath(root);
     written &= shootUnlockAndMain(home, out);
     return written ? 0 : 1;
 }
