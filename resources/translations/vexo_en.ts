@@ -1057,5 +1057,21 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>SortbyItem8</source>
         <translation>Descending</translation>
     </message>
+    <message>
+        <source>group_Item1</source>
+        <translation>Hide All Items</translation>
+    </message>
+    <message>
+        <source>group_Item2</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>group_Item3</source>
+        <translation>Delete Group</translation>
+    </message>
+    <message>
+        <source>AddItemPlString</source>
+        <translation>Add Group</translation>
+    </message>
 </context>
 </TS>

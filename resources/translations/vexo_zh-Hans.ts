@@ -687,5 +687,21 @@
         <source>SortbyItem8</source>
         <translation>降序</translation>
     </message>
+    <message>
+        <source>group_Item1</source>
+        <translation>隐藏全部项目</translation>
+    </message>
+    <message>
+        <source>group_Item2</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>group_Item3</source>
+        <translation>删除分组</translation>
+    </message>
+    <message>
+        <source>AddItemPlString</source>
+        <translation>添加分组</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 #include "platform/Log.h"
 #include "ui/FileListModel.h"
 #include "ui/FileListView.h"
+#include "ui/GroupSidebarModel.h"
+#include "ui/GroupSidebarView.h"
 #include "ui/Look.h"
 #include "ui/PictureButton.h"
 #include "ui/ProgressPanel.h"
@@ -14,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
@@ -48,21 +49,12 @@ QWidget* line(Qt::Orientation orientation) {
     return divider;
 }
 
-QScrollArea* scrollArea(const char* name, QColor colour) {
-    auto* area = new QScrollArea;
-    area->setObjectName(QLatin1String(name));
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fillBackground(area->viewport(), colour);
-    return area;
-}
-
 } // namespace
 
 MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
     : QWidget(parent), controller_(catalogue), fileModel_(new FileListModel(icons_, this)),
-      addGroupPause_(new QTimer(this)), addFilePause_(new QTimer(this)),
-      togglePause_(new QTimer(this)) {
+      sidebarModel_(new GroupSidebarModel(controller_, this)), addGroupPause_(new QTimer(this)),
+      addFilePause_(new QTimer(this)), togglePause_(new QTimer(this)) {
     setObjectName(QStringLiteral("mainView"));
     fillBackground(this, kPaneColour);
     auto* layout = new QVBoxLayout(this);
@@ -97,6 +89,7 @@ MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
         emit userActed();
     });
     connectFileList();
+    connectSidebar();
 }
 
 void MainView::connectFileList() {
@@ -215,7 +208,9 @@ QWidget* MainView::buildLeftPane() {
     leftContentView_->setFixedWidth(kSidebarWidth);
     auto* layout = new QVBoxLayout(leftContentView_);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scrollArea("groupScrollView", kSidebarColour), 1);
+    groupScrollView_ = new GroupSidebarView;
+    groupScrollView_->setModel(sidebarModel_);
+    layout->addWidget(groupScrollView_, 1);
     // The panel lies over the foot of the sidebar while work runs.
     progressView_ = new ProgressPanel(leftContentView_);
     leftContentView_->installEventFilter(this);
@@ -306,14 +301,20 @@ PictureButton* MainView::addBottomButton(const QString& name, const QString& pic
 bool MainView::setUp(bool firstRun) {
     if (!controller_.setUp(firstRun))
         return false;
+    setLeftScrollView();
     setRightScrollView();
     return true;
 }
 
 void MainView::setRightScrollView() {
-    controller_.chooseItemsShown();
+    // A note group's notes belong to the note view.
+    const bool notes = controller_.selectGroupName == store::kSystemDevicNoteName;
+    if (notes)
+        controller_.selected_ItemList.clear();
+    else
+        controller_.chooseItemsShown();
     fileModel_->setItems(controller_.selected_ItemList, int(controller_.selectGroup_ItemIndex));
-    dropArrowView_->setVisible(controller_.selected_ItemList.isEmpty());
+    dropArrowView_->setVisible(!notes && controller_.selected_ItemList.isEmpty());
     refreshFileTypeTitle();
     emit itemSelectionChanged();
 }

@@ -16,6 +16,8 @@ namespace vexo::ui {
 
 class FileListModel;
 class FileListView;
+class GroupSidebarModel;
+class GroupSidebarView;
 class PictureButton;
 class ProgressPanel;
 
@@ -49,6 +51,15 @@ public:
     void dropPaths(const QStringList& paths);
     // Rebuilds the file list from the controller's choice of items.
     void setRightScrollView();
+    // Rebuilds the group sidebar from the controller's lists.
+    void setLeftScrollView();
+    GroupSidebarModel& sidebar() { return *sidebarModel_; }
+
+    // What the sidebar's rows and group menu do, by sidebar row.
+    void groupRowClicked(int row);
+    QMenu* group_itemMenu(int row, QWidget* parent);
+    // A group-menu entry (1 hide every item, 2 rename, 3 delete, 4 new group).
+    void group_popAction(int tag, int row);
 
     // What the file list's rows and menus do, by row of the shown list.
     void selectRow(int row);
@@ -84,6 +95,8 @@ private:
     QWidget* buildBottomBar();
     PictureButton* addBottomButton(const QString& name, const QString& picture);
     void connectFileList();
+    void connectSidebar();
+    void startNameEditing();
     void refreshFileTypeTitle();
     void showMenu(QMenu* menu, const QPoint& globalPosition);
     // Row commands wait while a hide or unhide shows its progress.
@@ -92,6 +105,8 @@ private:
     vault::MainViewController controller_;
     ItemIcons icons_;
     FileListModel* fileModel_;
+    GroupSidebarModel* sidebarModel_;
+    GroupSidebarView* groupScrollView_ = nullptr;
     QWidget* titleBar_ = nullptr;
     QPushButton* lockFileBtn_ = nullptr;
     QPushButton* sortBtn_ = nullptr;

@@ -106,6 +106,10 @@ public:
     // "file_Item<doFileType>".
     qint64 doFileType = 2;
 
+    // Selects the group at groupIndex of the section groupName and the first
+    // of its items.
+    void select(const QString& groupName, qint64 groupIndex);
+
     // Selects the item at index of the shown list; the left bottom button
     // then offers the other state of that item.
     void selectItemAt(qint64 index);
@@ -208,7 +212,6 @@ signals:
     void selectionChanged();
 
 private:
-    void select(const QString& groupName, qint64 groupIndex);
     void reopenRememberedDriveVaults();
     bool loadOrCreateLocalLists();
     void tellListUnreadable();
