@@ -42,8 +42,9 @@ FileInfoWindow::FileInfoWindow(const store::FileModel& item, const QPixmap& icon
     layout->addWidget(state, 0, 2);
     layout->addWidget(addLabel(item.name, 20, "fileName"), 0, 1);
     layout->addWidget(
-        addLabel(QStringLiteral("Size:") + QLatin1Char(' ') + vault::contentSizeForPath(item), 15,
-                 "filesizeValue"),
+        addLabel(QStringLiteral("Size:") + QLatin1Char(' ') +
+                     (hidden ? vault::contentSizeForPath(item) : vault::sizeText(item.fileSize)),
+                 15, "filesizeValue"),
         1, 1, 1, 2);
     QLabel* place = addLabel(item.path, 15, "filePath");
     place->setWordWrap(true);

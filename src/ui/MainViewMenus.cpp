@@ -146,6 +146,8 @@ void MainView::selectRow(int row) {
     controller_.selectItemAt(row);
     fileModel_->setSelectedRow(row);
     refreshFileTypeTitle();
+    // The menu bar's hide and unhide follow the selected item.
+    emit itemSelectionChanged();
     emit userActed();
 }
 

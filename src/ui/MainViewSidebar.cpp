@@ -51,11 +51,13 @@ void MainView::groupRowClicked(int row) {
     const vault::SidebarRow* clicked = sidebarModel_->rowAt(row);
     if (clicked == nullptr || clicked->isHeader)
         return;
+    // The rows are made anew as soon as the selection moves.
+    const vault::SidebarRow chosen = *clicked;
     searchTextField_->clear();
-    if (clicked->isAddItem)
-        controller_.createGroup(clicked->groupName);
+    if (chosen.isAddItem)
+        controller_.createGroup(chosen.groupName);
     else
-        controller_.select(clicked->groupName, clicked->groupRow);
+        controller_.select(chosen.groupName, chosen.groupRow);
     emit userActed();
 }
 

@@ -61,7 +61,9 @@ void MainViewController::saveSection(const QString& section) {
                                             : ListSelector::DriveVaults));
 }
 
-store::GroupModelPtr MainViewController::createGroup(const QString& section) {
+// The section is taken by value: views that pass a row's own text rebuild
+// their rows when the selection moves.
+store::GroupModelPtr MainViewController::createGroup(QString section) {
     const bool notes = section == store::kSystemDevicNoteName;
     qCInfo(lcVexo, notes ? "新建便签分组" : "新建分组");
     store::GroupList* groups = sectionList(section);

@@ -64,7 +64,7 @@ public:
     // by "group_Item4", selected and in name editing; file groups are saved at
     // once, note groups when their name is set. Null when the section is a
     // drive vault whose drive is gone.
-    store::GroupModelPtr createGroup(const QString& section);
+    store::GroupModelPtr createGroup(QString section);
     void renameGroup(const store::GroupModelPtr& group, const QString& name);
     // Deletes the group at index; its items move to the end of the section's
     // "all" group (a note group's notes go with it; their packages stay on

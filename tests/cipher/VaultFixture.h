@@ -1,6 +1,8 @@
 #pragma once
 
+#include "DataRows.h"
 #include "cipher/FolderWalk.h"
+#include "cipher/HiddenFile.h"
 #include "platform/Settings.h"
 #include "store/FileModel.h"
 #include "store/HelpClass.h"
@@ -11,15 +13,15 @@
 #include <QDirIterator>
 #include <QMap>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <dirent.h>
 #include <memory>
 
 namespace vexo::test {
 
-// A local vault in a fresh folder with a known master password, and the
-// helpers the engine tests share.
+using Snapshot = QMap<QString, QByteArray>;
+
+// A local vault in a fresh folder with a known master password.
 class VaultFixture {
 public:
     VaultFixture() {
@@ -32,6 +34,9 @@ public:
 
     QString vaultRoot() const { return vaultRoot_; }
     QString path(const QString& relative) const { return dir_.filePath(relative); }
+    QString storeOf(const store::FileModelPtr& item) const {
+        return vaultRoot_ + u'/' + item->encryptedPath;
+    }
 
     // A visible item for path in group folder "77-1700000000" of its vault.
     static store::FileModelPtr
@@ -44,14 +49,45 @@ public:
         return item;
     }
 
+    // A folder item holding entries: files of 100, 200, 300... bytes by
+    // their place in the list, and empty folders for names ending in "/".
+    store::FileModelPtr folderItem(const QString& relative, const QStringList& entries) const {
+        const QString folder = path(relative);
+        QDir().mkpath(folder);
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (entries.at(i).endsWith(u'/'))
+                QDir(folder).mkpath(entries.at(i));
+            else
+                writeFile(folder + u'/' + entries.at(i), randomBytes(100 * (i + 1), i));
+        }
+        return itemFor(folder);
+    }
+
 private:
     QTemporaryDir dir_;
     QString vaultRoot_;
 };
 
+// Hides item and removes its source, as the flow does after a hide.
+inline bool hideAndRemove(const store::FileModelPtr& item) {
+    if (cipher::EncryptAESAtFilemodel(item, QString()).outcome != cipher::WalkOutcome::Succeeded)
+        return false;
+    cipher::removeFile(item->path);
+    return true;
+}
+
+// Hides item, then unhides it, expecting both to succeed.
+inline void roundTrip(const store::FileModelPtr& item) {
+    QCOMPARE(cipher::EncryptAESAtFilemodel(item, QString()).outcome,
+             cipher::WalkOutcome::Succeeded);
+    QVERIFY2(QDir().rename(item->path, item->path + QStringLiteral(".original")),
+             qPrintable(item->path));
+    QCOMPARE(cipher::DeCodeAESAtFilemodel(item, QString()).outcome, cipher::WalkOutcome::Succeeded);
+}
+
 // Every file below folder (or folder itself when it is a file) with its bytes.
-inline QMap<QString, QByteArray> contentsBelow(const QString& folder) {
-    QMap<QString, QByteArray> contents;
+inline Snapshot contentsBelow(const QString& folder) {
+    Snapshot contents;
     if (QFileInfo(folder).isFile())
         contents.insert(QString(), readFile(folder));
     for (const QString& file : filesBelow(folder))
@@ -84,15 +120,6 @@ inline QStringList listingOrder(const QString& folder) {
         ::closedir(dir);
     }
     return names;
-}
-
-// Hides item, then unhides it, expecting both to succeed.
-inline void roundTrip(const store::FileModelPtr& item) {
-    QCOMPARE(cipher::EncryptAESAtFilemodel(item, QString()).outcome,
-             cipher::WalkOutcome::Succeeded);
-    QVERIFY2(QDir().rename(item->path, item->path + QStringLiteral(".original")),
-             qPrintable(item->path));
-    QCOMPARE(cipher::DeCodeAESAtFilemodel(item, QString()).outcome, cipher::WalkOutcome::Succeeded);
 }
 
 } // namespace vexo::test

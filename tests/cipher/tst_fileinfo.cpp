@@ -1,3 +1,4 @@
+#include "DataRows.h"
 #include "cipher/DateParts.h"
 #include "cipher/FileTypes.h"
 #include "cipher/Thumbnails.h"
@@ -15,8 +16,10 @@
 #include <ctime>
 
 using namespace vexo::cipher;
+using namespace vexo::test;
 namespace keys = vexo::platform::keys;
 using vexo::platform::Settings;
+using DateParts = QMap<QString, QString>;
 
 namespace {
 
@@ -27,42 +30,26 @@ QString md5Name(const QString& text) {
 }
 
 QString volumes() {
-    return vexo::test::testVolumesRoot();
+    return testVolumesRoot();
 }
 
 QString localVault() {
-    return vexo::test::scratchRoot() + QStringLiteral("/Local Vault");
+    return scratchRoot() + QStringLiteral("/Local Vault");
 }
 
-// Switches the process's local time zone for one test and back.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone) : previous_(qgetenv("TZ")) {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~ScopedTimeZone() {
-        qputenv("TZ", previous_);
-        tzset();
-    }
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+// "year month day hour minute second weekday" as date parts.
+DateParts parts(const char* values) {
+    static const QStringList keys = names("year month day hour minute second weekday");
+    const QStringList texts = names(values);
+    DateParts result;
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        result.insert(keys.at(i), texts.value(i));
+    return result;
+}
 
-private:
-    QByteArray previous_;
-};
-
-using DateParts = QMap<QString, QString>;
-
-DateParts parts(const char* year, const char* month, const char* day, const char* hour,
-                const char* minute, const char* second, const char* weekday) {
-    return {{QStringLiteral("year"), QString::fromUtf8(year)},
-            {QStringLiteral("month"), QString::fromUtf8(month)},
-            {QStringLiteral("day"), QString::fromUtf8(day)},
-            {QStringLiteral("hour"), QString::fromUtf8(hour)},
-            {QStringLiteral("minute"), QString::fromUtf8(minute)},
-            {QStringLiteral("second"), QString::fromUtf8(second)},
-            {QStringLiteral("weekday"), QString::fromUtf8(weekday)}};
+void setTimeZone(const QString& zone) {
+    qputenv("TZ", zone.toLatin1());
+    tzset();
 }
 
 const QDateTime kMarchFifthUtc(QDate(2024, 3, 5), QTime(7, 8, 9), Qt::UTC);
@@ -78,21 +65,21 @@ private slots:
     }
 
     void init() { Settings::setValue(keys::kRootDirKey, localVault()); }
+    void cleanup() { setTimeZone(QStringLiteral("UTC")); }
 
     void textLikeFilesGoByTheLastExtension_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("textLike");
-        QTest::newRow("upper-case pdf counts as text") << "/home/u/a.PDF" << true;
-        QTest::newRow("bare file name") << "main.cpp" << true;
-        QTest::newRow("only the last extension") << "/home/u/archive.tar.gz" << false;
-        QTest::newRow("no extension") << "/home/u/README" << false;
-        QTest::newRow("inside a dot folder") << "/home/u/.config/settings" << false;
-        QTest::newRow("folder named like a text file") << "/home/u/notes.txt/data" << false;
-        QTest::newRow("longer than a known kind") << "/home/u/a.txtx" << false;
-        QTest::newRow("trailing dot") << "/home/u/trailing." << false;
-        QTest::newRow("empty") << "" << false;
+        addRow("upper-case pdf counts as text", "/home/u/a.PDF", true);
+        addRow("bare file name", "main.cpp", true);
+        addRow("only the last extension", "/home/u/archive.tar.gz", false);
+        addRow("no extension", "/home/u/README", false);
+        addRow("inside a dot folder", "/home/u/.config/settings", false);
+        addRow("folder named like a text file", "/home/u/notes.txt/data", false);
+        addRow("longer than a known kind", "/home/u/a.txtx", false);
+        addRow("trailing dot", "/home/u/trailing.", false);
+        addRow("empty", "", false);
     }
-
     void textLikeFilesGoByTheLastExtension() {
         QFETCH(QString, path);
         QFETCH(bool, textLike);
@@ -104,64 +91,54 @@ private slots:
         QTest::addColumn<QString>("name");
         const QString cat = QStringLiteral("/Users/u/Pictures/cat.PNG");
         const QString scan = QStringLiteral("/home/u/scan.tiff");
-        QTest::newRow("image by the digest of its path, any case") << cat << md5Name(cat);
-        QTest::newRow("tiff is an image") << scan << md5Name(scan);
-        QTest::newRow("other kinds by extension as written") << "/Users/u/Documents/a.PDF"
-                                                             << "PDF.jpg";
-        QTest::newRow("tif is no image") << "/home/u/scan.tif"
-                                         << "tif.jpg";
-        QTest::newRow("no extension") << "/Users/u/Documents/README"
-                                      << ".jpg";
-        QTest::newRow("a folder next to the volumes root")
-            << volumes() + QStringLiteral("X/KEY/a.pdf") << "pdf.jpg";
+        addRow("image by the digest of its path, any case", cat, md5Name(cat));
+        addRow("tiff is an image", scan, md5Name(scan));
+        addRow("other kinds by extension as written", "/Users/u/Documents/a.PDF", "PDF.jpg");
+        addRow("tif is no image", "/home/u/scan.tif", "tif.jpg");
+        addRow("no extension", "/Users/u/Documents/README", ".jpg");
+        addRow("a folder next to the volumes root", volumes() + QStringLiteral("X/KEY/a.pdf"),
+               "pdf.jpg");
     }
-
     void localThumbnailsLiveInTheVaultRoot() {
         QFETCH(QString, path);
         QFETCH(QString, name);
         const QString folder = localVault() + QStringLiteral("/Thumb");
         QCOMPARE(getFileThumbImagePath(path, QStringLiteral("Vault.vlt")), folder + u'/' + name);
-        QVERIFY(QFileInfo(folder).isDir());
-        QCOMPARE(vexo::test::unixMode(folder), 0700);
+        QCOMPARE(unixMode(folder), 0700);
         QVERIFY(!QFileInfo::exists(folder + u'/' + name));
     }
 
+    // The thumbnail folder of a drive's own vault, named by the caller.
     void driveThumbnailsLiveInTheDriveVault_data() {
         QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("vault");
         QTest::addColumn<QString>("name");
-        QTest::newRow("other kinds by extension as written, no dot") << "KEY/Vault.vlt/docs/a.PDF"
-                                                                     << "PDFjpg";
-        QTest::newRow("only the last extension") << "KEY/Vault.vlt/archive.tar.gz"
-                                                 << "gzjpg";
-        QTest::newRow("no extension") << "KEY/Vault.vlt/README"
-                                      << "jpg";
-        QTest::newRow("image by its path inside the vault folder")
-            << "KEY/Vault.vlt/photos/Y.JPEG" << md5Name(QStringLiteral("photos/Y.JPEG"));
-        QTest::newRow("image outside the vault folder")
-            << "KEY/Other/z.png" << md5Name(volumes() + QStringLiteral("/KEY/Other/z.png"));
+        const char* vault = "Vault.vlt";
+        addRow("other kinds by extension as written, no dot", "KEY/Vault.vlt/docs/a.PDF", vault,
+               "PDFjpg");
+        addRow("only the last extension", "KEY/Vault.vlt/archive.tar.gz", vault, "gzjpg");
+        addRow("no extension", "KEY/Vault.vlt/README", vault, "jpg");
+        addRow("image by its path inside the vault folder", "KEY/Vault.vlt/photos/Y.JPEG", vault,
+               md5Name(QStringLiteral("photos/Y.JPEG")));
+        addRow("image outside the vault folder", "KEY/Other/z.png", vault,
+               md5Name(volumes() + QStringLiteral("/KEY/Other/z.png")));
+        addRow("another drive and vault", "USB 2/Mine.vlt/a.png", "Mine.vlt",
+               md5Name(QStringLiteral("a.png")));
     }
-
     void driveThumbnailsLiveInTheDriveVault() {
         QFETCH(QString, relative);
+        QFETCH(QString, vault);
         QFETCH(QString, name);
-        const QString folder = volumes() + QStringLiteral("/KEY/Vault.vlt/Thumb");
-        QCOMPARE(getFileThumbImagePath(volumes() + u'/' + relative, QStringLiteral("Vault.vlt")),
-                 folder + u'/' + name);
+        const QString folder = volumes() + u'/' + relative.section(u'/', 0, 0) + u'/' + vault +
+                               QStringLiteral("/Thumb");
+        QCOMPARE(getFileThumbImagePath(volumes() + u'/' + relative, vault), folder + u'/' + name);
         QVERIFY(QFileInfo(folder).isDir());
         QVERIFY(!QFileInfo::exists(folder + u'/' + name));
-    }
-
-    void eachDriveHasItsOwnThumbnailFolder() {
-        const QString path = volumes() + QStringLiteral("/USB 2/Mine.vlt/a.png");
-        QCOMPARE(getFileThumbImagePath(path, QStringLiteral("Mine.vlt")),
-                 volumes() + QStringLiteral("/USB 2/Mine.vlt/Thumb/") +
-                     md5Name(QStringLiteral("a.png")));
-        QVERIFY(QFileInfo(volumes() + QStringLiteral("/USB 2/Mine.vlt/Thumb")).isDir());
     }
 
     void aFolderThatCannotBeMadeStillGivesThePath() {
         const QString blocker = volumes() + QStringLiteral("/RO/Vault.vlt/Thumb");
-        vexo::test::writeFile(blocker, "a file where the folder belongs");
+        writeFile(blocker, "a file where the folder belongs");
         QCOMPARE(getFileThumbImagePath(volumes() + QStringLiteral("/RO/Vault.vlt/a.doc"),
                                        QStringLiteral("Vault.vlt")),
                  blocker + QStringLiteral("/docjpg"));
@@ -181,33 +158,29 @@ private slots:
     }
 
     void datePartsInTheLocalTimeZone_data() {
-        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("zone");
         QTest::addColumn<QDateTime>("date");
         QTest::addColumn<DateParts>("expected");
-        QTest::newRow("UTC") << QByteArray("UTC") << kMarchFifthUtc
-                             << parts("2024", "March", "05", "07", "08", "09", "Tuesday");
-        QTest::newRow("eight hours west: the day before")
-            << QByteArray("PST8") << kMarchFifthUtc
-            << parts("2024", "March", "04", "23", "08", "09", "Monday");
-        QTest::newRow("half-hour zone east")
-            << QByteArray("<+0530>-5:30") << kMarchFifthUtc
-            << parts("2024", "March", "05", "12", "38", "09", "Tuesday");
-        QTest::newRow("wall-clock time of the zone")
-            << QByteArray("PST8") << QDateTime(QDate(2024, 3, 5), QTime(7, 8, 9), Qt::LocalTime)
-            << parts("2024", "March", "05", "07", "08", "09", "Tuesday");
-        QTest::newRow("two-digit fields at their top")
-            << QByteArray("UTC") << QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59), Qt::UTC)
-            << parts("2024", "December", "31", "23", "59", "59", "Tuesday");
-        QTest::newRow("midnight on a Sunday")
-            << QByteArray("UTC") << QDateTime(QDate(2024, 3, 3), QTime(0, 0, 0), Qt::UTC)
-            << parts("2024", "March", "03", "00", "00", "00", "Sunday");
+        const QDateTime march5 = kMarchFifthUtc;
+        addRow("UTC", "UTC", march5, parts("2024 March 05 07 08 09 Tuesday"));
+        addRow("eight hours west: the day before", "PST8", march5,
+               parts("2024 March 04 23 08 09 Monday"));
+        addRow("half-hour zone east", "<+0530>-5:30", march5,
+               parts("2024 March 05 12 38 09 Tuesday"));
+        addRow("wall-clock time of the zone", "PST8",
+               QDateTime(QDate(2024, 3, 5), QTime(7, 8, 9), Qt::LocalTime),
+               parts("2024 March 05 07 08 09 Tuesday"));
+        addRow("two-digit fields at their top", "UTC",
+               QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59), Qt::UTC),
+               parts("2024 December 31 23 59 59 Tuesday"));
+        addRow("midnight on a Sunday", "UTC", QDateTime(QDate(2024, 3, 3), QTime(0, 0), Qt::UTC),
+               parts("2024 March 03 00 00 00 Sunday"));
     }
-
     void datePartsInTheLocalTimeZone() {
-        QFETCH(QByteArray, zone);
+        QFETCH(QString, zone);
         QFETCH(QDateTime, date);
         QFETCH(DateParts, expected);
-        const ScopedTimeZone timeZone(zone.constData());
+        setTimeZone(zone);
         QCOMPARE(getTimeInThisTimeZoneAfter(date), expected);
     }
 
@@ -216,40 +189,29 @@ private slots:
         const DateParts now = getTimeInThisTimeZoneAfter(std::nullopt);
         const DateParts invalid = getTimeInThisTimeZoneAfter(QDateTime());
         vexo::platform::setClockForTesting({});
-        const DateParts expected = parts("2024", "March", "05", "07", "08", "09", "Tuesday");
-        QCOMPARE(now, expected);
-        QCOMPARE(invalid, expected);
+        QCOMPARE(now, parts("2024 March 05 07 08 09 Tuesday"));
+        QCOMPARE(invalid, now);
     }
 
-    void monthNames_data() {
+    void monthAndWeekdayNames_data() {
+        QTest::addColumn<bool>("month");
         QTest::addColumn<qint64>("number");
         QTest::addColumn<QString>("name");
-        QTest::newRow("1") << qint64(1) << "January";
-        QTest::newRow("12") << qint64(12) << "December";
-        QTest::newRow("13") << qint64(13) << "December";
-        QTest::newRow("0") << qint64(0) << "December";
-        QTest::newRow("negative") << qint64(-1) << "December";
+        addRow("month 1", true, 1ll, "January");
+        addRow("month 12", true, 12ll, "December");
+        addRow("month 13", true, 13ll, "December");
+        addRow("month 0", true, 0ll, "December");
+        addRow("negative month", true, -1ll, "December");
+        addRow("weekday 1 is Sunday", false, 1ll, "Sunday");
+        addRow("weekday 7 is Saturday", false, 7ll, "Saturday");
+        addRow("weekday 0", false, 0ll, "");
+        addRow("weekday 8", false, 8ll, "");
     }
-
-    void monthNames() {
+    void monthAndWeekdayNames() {
+        QFETCH(bool, month);
         QFETCH(qint64, number);
         QFETCH(QString, name);
-        QCOMPARE(monthWithNum(number), name);
-    }
-
-    void weekdayNames_data() {
-        QTest::addColumn<qint64>("number");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("1 is Sunday") << qint64(1) << "Sunday";
-        QTest::newRow("7 is Saturday") << qint64(7) << "Saturday";
-        QTest::newRow("0") << qint64(0) << "";
-        QTest::newRow("8") << qint64(8) << "";
-    }
-
-    void weekdayNames() {
-        QFETCH(qint64, number);
-        QFETCH(QString, name);
-        QCOMPARE(weekDay(number), name);
+        QCOMPARE(month ? monthWithNum(number) : weekDay(number), name);
     }
 
     void namesFollowTheInterfaceLanguage() {

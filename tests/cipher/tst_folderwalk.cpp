@@ -1,82 +1,59 @@
 #include "VaultFixture.h"
-#include "cipher/FolderWalk.h"
-#include "cipher/HiddenFile.h"
 #include "cipher/PosixFiles.h"
-#include "platform/Digest.h"
-#include "platform/Settings.h"
 #include "support/TestEnvironment.h"
-
-#include <QFile>
 
 #include <fcntl.h>
 #include <optional>
 #include <unistd.h>
+#include <utility>
 
 using namespace vexo::cipher;
+using namespace vexo::test;
 using vexo::store::FileModelPtr;
 using vexo::store::HelpClass;
-using vexo::test::contentsBelow;
-using vexo::test::filesBelow;
-using vexo::test::readFile;
-using vexo::test::VaultFixture;
-using vexo::test::writeFile;
 
 namespace {
 
-using Snapshot = QMap<QString, QByteArray>;
+enum class StoreBefore { None, EmptyFolder, EarlierCopy, Hidden };
+// Cut and Grown happen to a single file source while it is read.
+enum class Disturbance { None, WriteFails, NoSource, Cut, Grown, FileAdded, Cancel, Cleared };
 
-QString storeOf(const VaultFixture& vault, const FileModelPtr& item) {
-    return vault.vaultRoot() + u'/' + item->encryptedPath;
-}
+} // namespace
 
-// A folder item with the given files, each of a different size.
-FileModelPtr folderItem(const QString& path, const QStringList& files) {
-    QDir().mkpath(path);
-    for (qsizetype i = 0; i < files.size(); ++i)
-        writeFile(path + u'/' + files.at(i), vexo::test::randomBytes(100 * (i + 1), i));
-    return VaultFixture::itemFor(path);
-}
+Q_DECLARE_METATYPE(StoreBefore)
+Q_DECLARE_METATYPE(Disturbance)
 
-// "a b c" -> {"a", "b", "c"}
-QStringList names(const char* list) {
-    return QString::fromUtf8(list).split(u' ', Qt::SkipEmptyParts);
+namespace {
+
+QString drive() {
+    return testVolumesRoot() + QStringLiteral("/USB1");
 }
 
 void cancelAfterFirstReport(qint64, float) {
     HelpClass::sharedInstance().setIsEditCancel(true);
 }
 
+QtMessageHandler previousHandler = nullptr;
+
 // Plays another switch that starts while a walk runs: it clears the shared
 // cancel flag as soon as the walk has logged that it saw a cancel.
-class ClearCancelOnceSeen {
-public:
-    ClearCancelOnceSeen() { previous_ = qInstallMessageHandler(&ClearCancelOnceSeen::handle); }
-    ~ClearCancelOnceSeen() { qInstallMessageHandler(previous_); }
-    ClearCancelOnceSeen(const ClearCancelOnceSeen&) = delete;
-    ClearCancelOnceSeen& operator=(const ClearCancelOnceSeen&) = delete;
+void clearCancelOnceSeen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QStringLiteral("已被取消")) || text.contains(QStringLiteral("已取消")))
+        HelpClass::sharedInstance().setIsEditCancel(false);
+    previousHandler(type, context, text);
+}
 
-private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (text.contains(QStringLiteral("已被取消")) || text.contains(QStringLiteral("已取消")))
-            HelpClass::sharedInstance().setIsEditCancel(false);
-        previous_(type, context, text);
-    }
-    static inline QtMessageHandler previous_ = nullptr;
-};
-
-// The ordinals a walk over folder (files a, b and s/c, s/d) reports, given the
-// order in which the file system lists them.
+// The ordinals a walk over folder (files a, b, s/c and s/d) reports: files in
+// listing order, those of s numbered on from the count when it is entered,
+// and its parent going on from its own count afterwards.
 QList<qint64> expectedOrdinals(const QString& folder) {
     QList<qint64> expected;
     qint64 count = 0;
-    for (const QString& name : vexo::test::listingOrder(folder)) {
-        if (name != QStringLiteral("s")) {
+    for (const QString& name : listingOrder(folder)) {
+        if (name == QStringLiteral("s"))
+            expected << count + 1 << count + 2;
+        else
             expected << ++count;
-            continue;
-        }
-        qint64 inner = count;
-        for (int i = 0; i < 2; ++i)
-            expected << ++inner;
     }
     return expected;
 }
@@ -87,232 +64,178 @@ class FolderWalkTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { vault_ = std::make_unique<VaultFixture>(); }
+    void cleanup() {
+        QDir(drive()).removeRecursively();
+        if (previousHandler)
+            qInstallMessageHandler(std::exchange(previousHandler, nullptr));
+    }
 
-    // Files are numbered in listing order; a sub-folder numbers its files on
-    // from the count at the moment it is entered, and the parent goes on from
-    // its own count afterwards.
     void filesReportOrdinalsInListingOrder() {
-        const QString tree = vault_->path(QStringLiteral("Tree"));
-        const auto item = folderItem(tree, {QStringLiteral("a"), QStringLiteral("b"),
-                                            QStringLiteral("s/c"), QStringLiteral("s/d")});
+        const auto item = vault_->folderItem(QStringLiteral("Tree"), names("a b s/c s/d"));
         QList<qint64> reported;
         const auto record = [&](qint64 index, float) { reported << index; };
         QCOMPARE(EncryptAESAtFilemodel(item, QString(), record).outcome, WalkOutcome::Succeeded);
-        QCOMPARE(reported, expectedOrdinals(tree));
+        QCOMPARE(reported, expectedOrdinals(item->path));
         QCOMPARE(item->currentEncryptSize.load(), 1000);
 
-        removeFile(tree);
+        removeFile(item->path);
         reported.clear();
         QCOMPARE(DeCodeAESAtFilemodel(item, QString(), 0, record).outcome, WalkOutcome::Succeeded);
-        QCOMPARE(reported, expectedOrdinals(storeOf(*vault_, item) + QStringLiteral("/rTee")));
+        QCOMPARE(reported, expectedOrdinals(vault_->storeOf(item) + QStringLiteral("/rTee")));
     }
 
+    // Every file has a stored file of its own with a plain body, whatever the
+    // folder's name; empty folders do not come back.
     void folderItemsRoundTrip_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("emptyFolders");
-        QTest::newRow("nested") << "Docs" << names("a.bin x/y.txt x/z/deep.jpg") << QStringList();
-        QTest::newRow("empty sub-folder") << "Docs" << names("a.bin") << names("nothing x/nothing");
-        QTest::newRow("empty folder item") << "Empty" << QStringList() << QStringList();
-        QTest::newRow("dot names")
-            << "Home" << names(".hidden .config/app.conf ..x") << QStringList();
-        QTest::newRow("name with an extension")
-            << "photos.2020" << names("1.jpg 2.jpg trip/3.jpg") << QStringList();
-        QTest::newRow("text-like name") << "notes.md" << names("a.txt b.md") << QStringList();
+        QTest::addColumn<QStringList>("entries");
+        addRow("nested", "Docs", names("a.bin x/y.txt x/z/deep.jpg"));
+        addRow("empty sub-folders", "Docs", names("a.bin nothing/ x/nothing/"));
+        addRow("empty folder item", "Empty", QStringList());
+        addRow("dot names", "Home", names(".hidden .config/app.conf ..x"));
+        addRow("name with an extension", "photos.2020", names("1.jpg 2.jpg trip/3.jpg"));
+        addRow("text-like name", "notes.md", names("a.txt b.md"));
     }
-
     void folderItemsRoundTrip() {
         QFETCH(QString, name);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, emptyFolders);
-        const auto item = folderItem(vault_->path(name), files);
-        for (const QString& folder : emptyFolders)
-            QDir(item->path).mkpath(folder);
+        QFETCH(QStringList, entries);
+        const auto item = vault_->folderItem(name, entries);
         const Snapshot original = contentsBelow(item->path);
 
-        vexo::test::roundTrip(item);
+        roundTrip(item);
         QVERIFY(QFileInfo(item->path).isDir());
         QCOMPARE(contentsBelow(item->path), original);
-        for (const QString& folder : emptyFolders)
-            QVERIFY(!QFileInfo::exists(item->path + u'/' + folder.section(u'/', 0, 0)));
-        // Every file has a stored file of its own, with a plain body; beside
-        // them, the mark of the restore.
-        Snapshot stored = contentsBelow(storeOf(*vault_, item));
-        QVERIFY(stored.remove(QStringLiteral(".restored")) == 1);
-        QCOMPARE(stored.size(), files.size());
-        for (const QString& file : files)
-            QCOMPARE(stored.value(AESPath(name + u'/' + file)).size(),
-                     original.value(file).size() + 128);
+        Snapshot stored = contentsBelow(vault_->storeOf(item));
+        QCOMPARE(stored.remove(QStringLiteral(".restored")), 1);
+        QCOMPARE(stored.size(), original.size());
+        for (const QString& entry : entries) {
+            if (entry.endsWith(u'/'))
+                QVERIFY(!QFileInfo::exists(item->path + u'/' + entry.section(u'/', 0, 0)));
+            else
+                QCOMPARE(stored.value(AESPath(name + u'/' + entry)).size(),
+                         original.value(entry).size() + 128);
+        }
     }
 
     void driveItemsLiveInTheDriveVault() {
-        const QString drive = vexo::test::testVolumesRoot() + QStringLiteral("/USB1");
-        writeFile(drive + QStringLiteral("/Docs/a.txt"), "on the drive");
-        const auto item = VaultFixture::itemFor(drive + QStringLiteral("/Docs/a.txt"),
+        writeFile(drive() + QStringLiteral("/Docs/a.txt"), "on the drive");
+        const auto item = VaultFixture::itemFor(drive() + QStringLiteral("/Docs/a.txt"),
                                                 QStringLiteral("USB1/MyVault.vlt"));
-        const QString stored = drive + QStringLiteral("/MyVault.vlt/") + item->encryptedPath +
-                               QStringLiteral("/.axtt");
-        vexo::test::roundTrip(item);
-        QVERIFY(QFileInfo::exists(stored));
+        roundTrip(item);
+        QVERIFY(QFileInfo::exists(drive() + QStringLiteral("/MyVault.vlt/") + item->encryptedPath +
+                                  QStringLiteral("/.axtt")));
         QCOMPARE(readFile(item->path), QByteArray("on the drive"));
-        QDir(drive).removeRecursively();
     }
 
     // A link inside a folder item is stored as what it points to; one that
     // points nowhere readable fails the hide and leaves no store.
     void linksInsideFolderItems() {
-        const auto item =
-            folderItem(vault_->path(QStringLiteral("Links")), {QStringLiteral("target")});
-        QVERIFY(QFile::link(item->path + QStringLiteral("/target"),
-                            item->path + QStringLiteral("/link")));
-        vexo::test::roundTrip(item);
-        QVERIFY(!QFileInfo(item->path + QStringLiteral("/link")).isSymLink());
-        QCOMPARE(readFile(item->path + QStringLiteral("/link")),
-                 readFile(item->path + QStringLiteral("/target")));
+        const auto item = vault_->folderItem(QStringLiteral("Links"), names("target"));
+        const QString link = item->path + QStringLiteral("/link");
+        QVERIFY(QFile::link(item->path + QStringLiteral("/target"), link));
+        roundTrip(item);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(link), readFile(item->path + QStringLiteral("/target")));
 
         for (const QString& pointee : {QStringLiteral("/no/such/file"), vault_->path(QString())}) {
-            const auto broken =
-                folderItem(vault_->path(QStringLiteral("Broken")), {QStringLiteral("a")});
-            QFile::remove(broken->path + QStringLiteral("/link"));
-            QVERIFY(QFile::link(pointee, broken->path + QStringLiteral("/link")));
+            const auto broken = vault_->folderItem(QStringLiteral("Broken"), names("a"));
+            const QString brokenLink = broken->path + QStringLiteral("/link");
+            QFile::remove(brokenLink);
+            QVERIFY(QFile::link(pointee, brokenLink));
             const WalkResult result = EncryptAESAtFilemodel(broken, QString());
             QCOMPARE(result.outcome, WalkOutcome::Failed);
-            QVERIFY(result.reason.contains(QStringLiteral("/link")));
-            if (pointee == vault_->path(QString()))
-                QVERIFY2(result.reason.contains(QStringLiteral("link to one")),
-                         qPrintable(result.reason));
-            QVERIFY(!QFileInfo::exists(storeOf(*vault_, broken)));
-            QCOMPARE(QFileInfo(broken->path + QStringLiteral("/link")).symLinkTarget(), pointee);
+            QVERIFY2(result.reason.contains(brokenLink), qPrintable(result.reason));
+            QVERIFY(!QFileInfo::exists(vault_->storeOf(broken)));
+            QCOMPARE(QFileInfo(brokenLink).symLinkTarget(), pointee);
         }
     }
 
-    void cancellingLeavesEverythingAsItWas_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<bool>("flagClearedMeanwhile");
-        QTest::newRow("single file") << QStringList() << false;
-        QTest::newRow("folder") << names("a b c s/d") << false;
-        QTest::newRow("single file, flag cleared") << QStringList() << true;
-        QTest::newRow("folder, flag cleared") << names("a b c s/d") << true;
+    // A hide that cannot write or read everything, or is cancelled, takes back
+    // only what it made: the source stays as it was, a store that was there
+    // before stays as it was (a hidden item's is then the only copy), and a
+    // stored copy under the final name is never written into. The cancel flag
+    // is shared: another switch starting may clear it right after this walk
+    // saw it, and the walk must still end as cancelled, not as a success with
+    // files left out.
+    void hidesThatDoNotCompleteKeepWhatWasThere_data() {
+        QTest::addColumn<QStringList>("entries"); // none: a single file of several chunks
+        QTest::addColumn<StoreBefore>("storeBefore");
+        QTest::addColumn<Disturbance>("disturbance");
+        using S = StoreBefore;
+        using D = Disturbance;
+        const QStringList single;
+        const QStringList folder = names("a s/b");
+        addRow("write fails", single, S::None, D::WriteFails);
+        addRow("write fails in a folder", folder, S::None, D::WriteFails);
+        addRow("write fails, store there", folder, S::EmptyFolder, D::WriteFails);
+        addRow("source missing", single, S::None, D::NoSource);
+        addRow("source cut short while read", single, S::None, D::Cut);
+        addRow("source grows while read", single, S::None, D::Grown);
+        addRow("a file added to the folder", folder, S::None, D::FileAdded);
+        addRow("cancelled", single, S::None, D::Cancel);
+        addRow("cancelled in a folder", folder, S::None, D::Cancel);
+        addRow("cancelled, store there", folder, S::EmptyFolder, D::Cancel);
+        addRow("cancel seen, then cleared", single, S::None, D::Cleared);
+        addRow("cancel seen, then cleared, in a folder", folder, S::None, D::Cleared);
+        addRow("a stored copy is there", folder, S::EarlierCopy, D::None);
+        addRow("hidden already, single file", single, S::Hidden, D::None);
+        addRow("hidden already, folder", folder, S::Hidden, D::None);
     }
-
-    // A cancelled hide leaves no store; a cancelled unhide leaves nothing at
-    // the item's place and the store as it was. The cancel flag is shared:
-    // another switch starting may clear it right after this walk saw it, and
-    // the walk must still end as cancelled, not as a success with files left
-    // out.
-    void cancellingLeavesEverythingAsItWas() {
-        QFETCH(QStringList, files);
-        QFETCH(bool, flagClearedMeanwhile);
+    void hidesThatDoNotCompleteKeepWhatWasThere() {
+        QFETCH(QStringList, entries);
+        QFETCH(StoreBefore, storeBefore);
+        QFETCH(Disturbance, disturbance);
         const QString path = vault_->path(QStringLiteral("item"));
-        if (files.isEmpty())
-            writeFile(path, vexo::test::randomBytes(1200000));
-        const auto item = files.isEmpty() ? VaultFixture::itemFor(path) : folderItem(path, files);
-        const Snapshot original = contentsBelow(path);
-        std::optional<ClearCancelOnceSeen> otherSwitch;
-        if (flagClearedMeanwhile)
-            otherSwitch.emplace();
-        QCOMPARE(EncryptAESAtFilemodel(item, QString(), cancelAfterFirstReport).outcome,
-                 WalkOutcome::Cancelled);
-        otherSwitch.reset();
-        QVERIFY(!QFileInfo::exists(storeOf(*vault_, item)));
-        QCOMPARE(contentsBelow(path), original);
-        QVERIFY(item->currentEncryptSize.load() < (files.isEmpty() ? 1200000 : 1000));
-
-        HelpClass::sharedInstance().setIsEditCancel(false);
-        item->isCancel = false;
-        QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
-        removeFile(path);
-        const Snapshot store = contentsBelow(storeOf(*vault_, item));
-        item->isCancel = false;
-        if (flagClearedMeanwhile)
-            otherSwitch.emplace();
-        QCOMPARE(DeCodeAESAtFilemodel(item, QString(), 0, cancelAfterFirstReport).outcome,
-                 WalkOutcome::Cancelled);
-        otherSwitch.reset();
-        QVERIFY(!QFileInfo::exists(path));
-        QCOMPARE(vexo::test::temporaryEntriesBelow(vault_->path(QString())), QStringList());
-        QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
-    }
-
-    // A hide that cannot write or read everything stores nothing and leaves
-    // the source as it was.
-    void failedHidesRemoveTheStore_data() {
-        QTest::addColumn<int>("failure");
-        QTest::newRow("write fails") << 0;
-        QTest::newRow("source cut short while read") << 1;
-        QTest::newRow("source missing") << 2;
-        QTest::newRow("write fails in a folder") << 3;
-        QTest::newRow("source grows while read") << 4;
-        QTest::newRow("a file added to the folder meanwhile") << 5;
-    }
-
-    void failedHidesRemoveTheStore() {
-        QFETCH(int, failure);
-        const QString path = vault_->path(QStringLiteral("item"));
-        const bool folder = failure == 3 || failure == 5;
-        writeFile(path + (folder ? QStringLiteral("/s/big") : QString()),
-                  vexo::test::randomBytes(1200000));
-        const auto item = VaultFixture::itemFor(path);
-        if (failure == 2)
-            QFile::remove(path);
-        const Snapshot original = contentsBelow(path);
-        // What happens to the source while the hide reads it, by failure.
-        const QMap<int, ProgressCallback> disturbances = {
-            {1, [&](qint64,
-                    float) { QCOMPARE(::truncate(QFile::encodeName(path).constData(), 1000), 0); }},
-            {4,
-             [&](qint64, float) {
-                 QFile source(path);
-                 QVERIFY(source.open(QIODevice::Append));
-                 source.write("appended while the hide was reading");
-             }},
-            {5, [&](qint64, float) {
-                 writeFile(path + QStringLiteral("/late"), "saved while the hide ran");
-             }}};
+        writeFile(path + (entries.isEmpty() ? QString() : QStringLiteral("/z/big")),
+                  randomBytes(1200000));
+        const auto item = entries.isEmpty() ? VaultFixture::itemFor(path)
+                                            : vault_->folderItem(QStringLiteral("item"), entries);
+        const QString store = vault_->storeOf(item);
+        const QString storedTop = store + QStringLiteral("/time");
+        if (storeBefore == StoreBefore::EmptyFolder)
+            QVERIFY(QDir().mkpath(store));
+        if (storeBefore == StoreBefore::EarlierCopy)
+            writeFile(storedTop + QStringLiteral("/a"), "an earlier stored copy");
+        if (storeBefore == StoreBefore::Hidden)
+            QVERIFY(hideAndRemove(item));
+        if (disturbance == Disturbance::NoSource)
+            QVERIFY(QFile::remove(path));
+        Snapshot original = contentsBelow(path);
+        const Snapshot stored = contentsBelow(store);
+        const bool cancelled = disturbance >= Disturbance::Cancel;
+        if (disturbance == Disturbance::Cleared)
+            previousHandler = qInstallMessageHandler(clearCancelOnceSeen);
+        const auto whileReading = [&](qint64, float) {
+            QFile source(path);
+            if (cancelled)
+                HelpClass::sharedInstance().setIsEditCancel(true);
+            else if (disturbance == Disturbance::Cut)
+                QVERIFY(source.resize(1000));
+            else if (disturbance == Disturbance::Grown)
+                QVERIFY(source.open(QIODevice::Append) && source.write("appended") == 8);
+            else if (disturbance == Disturbance::FileAdded)
+                writeFile(path + QStringLiteral("/late"), "saved meanwhile");
+        };
         WalkResult result;
         {
-            std::optional<vexo::test::ScopedFileSizeLimit> limit;
-            if (failure == 0 || failure == 3)
-                limit.emplace(700000);
-            result = EncryptAESAtFilemodel(item, QString(), disturbances.value(failure));
+            std::optional<ScopedFileSizeLimit> limit;
+            if (disturbance == Disturbance::WriteFails)
+                limit.emplace(500000);
+            result = EncryptAESAtFilemodel(item, QString(), whileReading);
         }
-        QCOMPARE(result.outcome, WalkOutcome::Failed);
+        QCOMPARE(result.outcome, cancelled ? WalkOutcome::Cancelled : WalkOutcome::Failed);
         QVERIFY(item->isCancel);
-        QVERIFY2(result.reason.startsWith(vault_->path(QString())), qPrintable(result.reason));
-        QVERIFY(!QFileInfo::exists(storeOf(*vault_, item)));
-        if (failure == 5)
-            QCOMPARE(readFile(path + QStringLiteral("/late")),
-                     QByteArray("saved while the hide ran"));
-        else if (failure != 1 && failure != 4)
+        QVERIFY(!cancelled || item->currentEncryptSize.load() < 1200000);
+        QVERIFY2(cancelled || result.reason.startsWith(vault_->path(QString())),
+                 qPrintable(result.reason));
+        QCOMPARE(QFileInfo::exists(store), storeBefore != StoreBefore::None);
+        QCOMPARE(QFileInfo::exists(storedTop), storeBefore >= StoreBefore::EarlierCopy);
+        QCOMPARE(contentsBelow(store), stored);
+        QCOMPARE(temporaryEntriesBelow(vault_->path(QString())), QStringList());
+        if (disturbance == Disturbance::FileAdded)
+            original.insert(QStringLiteral("late"), "saved meanwhile");
+        if (disturbance != Disturbance::Cut && disturbance != Disturbance::Grown)
             QCOMPARE(contentsBelow(path), original);
-    }
-
-    // Hiding an item whose source is gone (it is hidden already) fails and
-    // keeps the stored copy, which is then the only one.
-    void hidingWithoutASourceKeepsTheStore_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::newRow("single file") << QStringList();
-        QTest::newRow("folder") << names("a s/b");
-    }
-
-    void hidingWithoutASourceKeepsTheStore() {
-        QFETCH(QStringList, files);
-        const QString path = vault_->path(QStringLiteral("item"));
-        if (files.isEmpty())
-            writeFile(path, vexo::test::randomBytes(3000));
-        const auto item = files.isEmpty() ? VaultFixture::itemFor(path) : folderItem(path, files);
-        const Snapshot original = contentsBelow(path);
-        QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
-        removeFile(path);
-        const Snapshot store = contentsBelow(storeOf(*vault_, item));
-
-        const WalkResult result = EncryptAESAtFilemodel(item, QString());
-        QCOMPARE(result.outcome, WalkOutcome::Failed);
-        QVERIFY2(result.reason.contains(path), qPrintable(result.reason));
-        QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
-        item->isCancel = false;
-        QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
-        QCOMPARE(contentsBelow(path), original);
     }
 
     // Records that place the store outside a vault folder, or an item that
@@ -322,37 +245,30 @@ private slots:
         QTest::addColumn<QString>("itemPath");
         QTest::addColumn<QString>("groupName");
         QTest::addColumn<QString>("encryptedPath");
-        const QString local = QStringLiteral("systemDevicName");
-        const QString store = QStringLiteral("77-1700000000/9");
-        const QString onDrive = QStringLiteral("{drive}/Docs/a.bin");
-        QTest::newRow("empty store") << "a.bin" << local << "";
-        QTest::newRow("store of slashes") << "a.bin" << local << "//";
-        QTest::newRow("store above the vault") << "a.bin" << local << "../..";
-        QTest::newRow("store with a dot") << "a.bin" << local << "g/.";
-        QTest::newRow("the vault folder") << "Vault.vlt" << local << store;
-        QTest::newRow("a folder holding the vault") << "{parent}" << local << store;
-        QTest::newRow("a group folder") << "Vault.vlt/77-1700000000" << local << store;
-        QTest::newRow("another item's store") << "Vault.vlt/77-1700000000/1234" << local << store;
-        QTest::newRow("a path through a link to the vault")
-            << "vaultlink/77-1700000000/1234" << local << store;
-        QTest::newRow("a path with dot-dot")
-            << "elsewhere/../Vault.vlt/77-1700000000/1234" << local << store;
-        QTest::newRow("drive vault without a name") << onDrive << ""
-                                                    << "Photos";
-        QTest::newRow("drive vault named dot-dot") << onDrive << "USB1/.."
-                                                   << "USB1/Photos";
-        QTest::newRow("the whole drive") << "{drive}"
-                                         << "USB1/MyVault.vlt" << store;
+        const char* local = "systemDevicName";
+        const char* store = "77-1700000000/9";
+        const char* onDrive = "{drive}/Docs/a.bin";
+        addRow("empty store", "a.bin", local, "");
+        addRow("store of slashes", "a.bin", local, "//");
+        addRow("store above the vault", "a.bin", local, "../..");
+        addRow("store with a dot", "a.bin", local, "g/.");
+        addRow("the vault folder", "Vault.vlt", local, store);
+        addRow("a folder holding the vault", "{parent}", local, store);
+        addRow("a group folder", "Vault.vlt/77-1700000000", local, store);
+        addRow("another item's store", "Vault.vlt/77-1700000000/1234", local, store);
+        addRow("a path through a link to the vault", "vaultlink/77-1700000000/1234", local, store);
+        addRow("a path with dot-dot", "elsewhere/../Vault.vlt/77-1700000000/1234", local, store);
+        addRow("drive vault without a name", onDrive, "", "Photos");
+        addRow("drive vault named dot-dot", onDrive, "USB1/..", "USB1/Photos");
+        addRow("the whole drive", "{drive}", "USB1/MyVault.vlt", store);
     }
-
     void itemsWithoutASafePlaceAreRefused() {
         QFETCH(QString, itemPath);
         QFETCH(QString, groupName);
         QFETCH(QString, encryptedPath);
-        const QString drive = vexo::test::testVolumesRoot() + QStringLiteral("/USB1");
-        writeFile(drive + QStringLiteral("/Docs/a.bin"), "on the drive");
-        writeFile(drive + QStringLiteral("/Photos/p.jpg"), "a photo");
-        writeFile(drive + QStringLiteral("/MyVault.vlt/GroupDirlist.plist"), "drive list");
+        writeFile(drive() + QStringLiteral("/Docs/a.bin"), "on the drive");
+        writeFile(drive() + QStringLiteral("/Photos/p.jpg"), "a photo");
+        writeFile(drive() + QStringLiteral("/MyVault.vlt/GroupDirlist.plist"), "drive list");
         writeFile(vault_->vaultRoot() + QStringLiteral("/77-1700000000/1234/eroptrp.fd"), "stored");
         writeFile(vault_->vaultRoot() + QStringLiteral("/GroupDirlist.plist"), "list");
         writeFile(vault_->path(QStringLiteral("a.bin")), "x");
@@ -360,51 +276,35 @@ private slots:
         QFile::link(vault_->vaultRoot(), vault_->path(QStringLiteral("vaultlink")));
         const QString path =
             itemPath.startsWith(u'{')
-                ? itemPath.replace(QStringLiteral("{drive}"), drive)
+                ? itemPath.replace(QStringLiteral("{drive}"), drive())
                       .replace(QStringLiteral("{parent}"), QFileInfo(vault_->vaultRoot()).path())
                 : vault_->path(itemPath);
         const auto item = VaultFixture::itemFor(path, groupName);
         item->encryptedPath = encryptedPath;
         const Snapshot vaultBefore = contentsBelow(vault_->path(QString()));
-        const Snapshot driveBefore = contentsBelow(drive);
+        const Snapshot driveBefore = contentsBelow(drive());
 
         QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Failed);
         item->isCancel = false;
         QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Failed);
         QCOMPARE(contentsBelow(vault_->path(QString())), vaultBefore);
-        QCOMPARE(contentsBelow(drive), driveBefore);
-        QDir(drive).removeRecursively();
+        QCOMPARE(contentsBelow(drive()), driveBefore);
     }
 
-    // A link planted in a store (a drive vault may come from anywhere) never
-    // leads the writes of a hide outside the vault; a planted stored top
-    // entry is a stored copy the hide does not write into.
-    void linksPlantedInTheStoreAreNotFollowed_data() {
-        QTest::addColumn<QString>("linkInStore");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("the item store") << ""
-                                        << "outside";
-        QTest::newRow("the stored top folder") << "oDsc"
-                                               << "already holds";
-        QTest::newRow("a stored sub-folder") << "oDsc/ub"
-                                             << "already holds";
-    }
-
-    void linksPlantedInTheStoreAreNotFollowed() {
-        QFETCH(QString, linkInStore);
-        QFETCH(QString, reason);
-        const auto item = folderItem(vault_->path(QStringLiteral("Docs")),
-                                     {QStringLiteral("a"), QStringLiteral("bu/c")});
+    // A store planted as a link (a drive vault may come from anywhere) never
+    // leads the writes of a hide outside the vault. Something planted under
+    // the stored top name is refused as a stored copy is.
+    void storesLinkedOutsideAreNotWrittenThrough() {
+        const auto item = vault_->folderItem(QStringLiteral("Docs"), names("a bu/c"));
         const QString outside = vault_->path(QStringLiteral("Outside"));
         writeFile(outside + QStringLiteral("/mine"), "not the vault's");
-        const QString link = vexo::store::joinPath(storeOf(*vault_, item), linkInStore);
-        QDir().mkpath(QFileInfo(link).path());
-        QVERIFY(QFile::link(outside, link));
+        QDir().mkpath(QFileInfo(vault_->storeOf(item)).path());
+        QVERIFY(QFile::link(outside, vault_->storeOf(item)));
         const Snapshot original = contentsBelow(item->path);
 
         const WalkResult result = EncryptAESAtFilemodel(item, QString());
         QCOMPARE(result.outcome, WalkOutcome::Failed);
-        QVERIFY2(result.reason.contains(reason), qPrintable(result.reason));
+        QVERIFY2(result.reason.contains(QStringLiteral("outside")), qPrintable(result.reason));
         QCOMPARE(filesBelow(outside), QStringList{QStringLiteral("mine")});
         QCOMPARE(contentsBelow(item->path), original);
     }
@@ -412,7 +312,7 @@ private slots:
     // A name that is not UTF-8 cannot be carried through the stored names
     // unchanged: the hide fails instead of storing another file in its place.
     void namesThatAreNotUtf8FailTheHide() {
-        const auto item = folderItem(vault_->path(QStringLiteral("Names")), {QStringLiteral("a")});
+        const auto item = vault_->folderItem(QStringLiteral("Names"), names("a"));
         const QByteArray folder = QFile::encodeName(item->path);
         for (const QByteArray& name : {QByteArray("caf\xe9"), QByteArray("caf\xef\xbf\xbd")}) {
             const int fd = ::open((folder + '/' + name).constData(), O_WRONLY | O_CREAT, 0644);
@@ -424,164 +324,102 @@ private slots:
         const WalkResult result = EncryptAESAtFilemodel(item, QString());
         QCOMPARE(result.outcome, WalkOutcome::Failed);
         QVERIFY2(result.reason.contains(QStringLiteral("UTF-8")), qPrintable(result.reason));
-        QVERIFY(!QFileInfo::exists(storeOf(*vault_, item)));
-        QCOMPARE(vexo::test::listingOrder(item->path).size(), 3);
+        QVERIFY(!QFileInfo::exists(vault_->storeOf(item)));
+        QCOMPARE(listingOrder(item->path).size(), 3);
     }
 
-    // An unhide never writes over anything and takes back all it wrote when
-    // it fails; the store stays as it was.
+    // An unhide never writes over anything, also what appears at the place
+    // while it runs, and takes back all it wrote when it fails or is
+    // cancelled (the folders it made too); the store stays as it was.
     void failedUnhidesLeaveNothing_data() {
-        QTest::addColumn<int>("failure");
-        QTest::newRow("a file is in the way") << 0;
-        QTest::newRow("a dangling link is in the way") << 1;
-        QTest::newRow("write fails") << 2;
-        QTest::newRow("nothing stored") << 3;
+        QTest::addColumn<QString>("intruder");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("single");
+        addRow("a file in the way", "file", "in the way", false);
+        addRow("a folder in the way", "folder", "in the way", false);
+        addRow("a dangling link in the way", "link", "in the way", false);
+        addRow("a file appears meanwhile", "file", "meanwhile", false);
+        addRow("a folder appears meanwhile", "folder", "meanwhile", false);
+        addRow("a dangling link appears meanwhile", "link", "meanwhile", false);
+        addRow("write fails", "", "write fails", false);
+        addRow("write fails, single file", "", "write fails", true);
+        addRow("nothing stored", "", "nothing stored", false);
+        addRow("cancelled", "", "cancelled", false);
+        addRow("cancelled, single file", "", "cancelled", true);
+        addRow("cancel seen, then cleared", "", "cancel cleared", false);
+        addRow("cancel seen, then cleared, single file", "", "cancel cleared", true);
     }
-
     void failedUnhidesLeaveNothing() {
-        QFETCH(int, failure);
-        const QString parent = vault_->path(QStringLiteral("new/place"));
-        const auto item = folderItem(parent + QStringLiteral("/Docs"),
-                                     {QStringLiteral("small"), QStringLiteral("s/t/small")});
-        writeFile(item->path + QStringLiteral("/z/big"), vexo::test::randomBytes(900000));
-        QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
-        QDir(vault_->path(QStringLiteral("new"))).removeRecursively();
-        if (failure == 0)
-            writeFile(item->path, "mine");
-        if (failure == 1) {
-            QDir().mkpath(parent);
-            QVERIFY(QFile::link(QStringLiteral("/no/such"), item->path));
-        }
-        if (failure == 3)
-            removeFile(storeOf(*vault_, item));
-        const Snapshot store = contentsBelow(storeOf(*vault_, item));
-
-        WalkResult result;
-        {
-            std::optional<vexo::test::ScopedFileSizeLimit> limit;
-            if (failure == 2)
-                limit.emplace(500000);
-            result = DeCodeAESAtFilemodel(item, QString());
-        }
-        QCOMPARE(result.outcome, WalkOutcome::Failed);
-        QVERIFY2(result.reason.contains(item->path), qPrintable(result.reason));
-        QVERIFY(item->isCancel);
-        QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
-        QCOMPARE(vexo::test::temporaryEntriesBelow(vault_->path(QString())), QStringList());
-        if (failure == 0 || failure == 1)
-            QVERIFY2(result.reason.contains(QStringLiteral("already exists")),
-                     qPrintable(result.reason));
-        if (failure == 0)
-            QCOMPARE(readFile(item->path), QByteArray("mine"));
-        else if (failure == 1)
-            QVERIFY(QFileInfo(item->path).isSymLink());
-        else
-            QVERIFY(!QFileInfo::exists(vault_->path(QStringLiteral("new"))));
-    }
-
-    // A hide cut short takes back only what it made: a store that was there
-    // before stays as it was, and a stored copy under the final name is never
-    // written into.
-    void cutShortHidesKeepWhatWasThere_data() {
-        QTest::addColumn<int>("cut");
-        QTest::newRow("cancelled") << 0;
-        QTest::newRow("write fails") << 1;
-        QTest::newRow("a stored copy is there") << 2;
-    }
-
-    void cutShortHidesKeepWhatWasThere() {
-        QFETCH(int, cut);
-        const auto item = folderItem(vault_->path(QStringLiteral("Docs")), names("a s/b"));
-        writeFile(item->path + QStringLiteral("/z/big"), vexo::test::randomBytes(900000));
-        const QString store = storeOf(*vault_, item);
-        QVERIFY(QDir().mkpath(store));
-        if (cut == 2)
-            writeFile(store + QStringLiteral("/oDsc/a"), "an earlier stored copy");
-        const Snapshot original = contentsBelow(item->path);
-        const Snapshot stored = contentsBelow(store);
-        WalkResult result;
-        {
-            std::optional<vexo::test::ScopedFileSizeLimit> limit;
-            if (cut == 1)
-                limit.emplace(500000);
-            result = EncryptAESAtFilemodel(item, QString(),
-                                           cut == 0 ? cancelAfterFirstReport : ProgressCallback());
-        }
-        HelpClass::sharedInstance().setIsEditCancel(false);
-        QCOMPARE(result.outcome, cut == 0 ? WalkOutcome::Cancelled : WalkOutcome::Failed);
-        QVERIFY(QFileInfo(store).isDir());
-        QCOMPARE(contentsBelow(store), stored);
-        QCOMPARE(QFileInfo::exists(store + QStringLiteral("/oDsc")), cut == 2);
-        QCOMPARE(vexo::test::temporaryEntriesBelow(store), QStringList());
-        QCOMPARE(contentsBelow(item->path), original);
-    }
-
-    // Something put at the item's place while its folder is restored stays
-    // untouched; the run fails and takes back all it wrote.
-    void somethingAtThePlaceMeanwhileFailsTheUnhide_data() {
-        QTest::addColumn<int>("intruder");
-        QTest::newRow("a file") << 0;
-        QTest::newRow("a folder") << 1;
-        QTest::newRow("a dangling link") << 2;
-    }
-
-    void somethingAtThePlaceMeanwhileFailsTheUnhide() {
-        QFETCH(int, intruder);
-        const auto item =
-            folderItem(vault_->path(QStringLiteral("new/place/Docs")), names("a b s/c"));
-        QCOMPARE(EncryptAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
-        QDir(vault_->path(QStringLiteral("new"))).removeRecursively();
-        const Snapshot store = contentsBelow(storeOf(*vault_, item));
-        const auto intrude = [&](qint64, float) {
-            if (somethingExistsAt(item->path))
-                return;
-            if (intruder == 0)
+        QFETCH(QString, intruder);
+        QFETCH(QString, failure);
+        QFETCH(bool, single);
+        const QString place = QStringLiteral("new/place/Docs");
+        writeFile(vault_->path(place) + (single ? QString() : QStringLiteral("/z/big")),
+                  randomBytes(900000));
+        const auto item = single ? VaultFixture::itemFor(vault_->path(place))
+                                 : vault_->folderItem(place, names("small s/t/small"));
+        QVERIFY(hideAndRemove(item));
+        QVERIFY(QDir(vault_->path(QStringLiteral("new"))).removeRecursively());
+        const auto intrude = [&] {
+            if (intruder == u"file")
                 writeFile(item->path, "mine");
-            else if (intruder == 1)
+            else if (intruder == u"folder")
                 writeFile(item->path + QStringLiteral("/mine"), "mine");
-            else
+            else if (QDir().mkpath(QFileInfo(item->path).path()))
                 QVERIFY(QFile::link(QStringLiteral("/no/such"), item->path));
         };
-        const WalkResult result = DeCodeAESAtFilemodel(item, QString(), 0, intrude);
-        QCOMPARE(result.outcome, WalkOutcome::Failed);
-        QVERIFY2(result.reason.contains(QStringLiteral("already exists")),
+        if (failure == u"in the way")
+            intrude();
+        if (failure == u"nothing stored")
+            removeFile(vault_->storeOf(item));
+        const Snapshot store = contentsBelow(vault_->storeOf(item));
+        const bool cancelled = failure.startsWith(u"cancel");
+        ProgressCallback progress = cancelled ? cancelAfterFirstReport : ProgressCallback();
+        if (failure == u"cancel cleared")
+            previousHandler = qInstallMessageHandler(clearCancelOnceSeen);
+        if (failure == u"meanwhile")
+            progress = [&](qint64, float) {
+                if (!somethingExistsAt(item->path))
+                    intrude();
+            };
+        WalkResult result;
+        {
+            std::optional<ScopedFileSizeLimit> limit;
+            if (failure == u"write fails")
+                limit.emplace(500000);
+            result = DeCodeAESAtFilemodel(item, QString(), 0, progress);
+        }
+        QCOMPARE(result.outcome, cancelled ? WalkOutcome::Cancelled : WalkOutcome::Failed);
+        // A single file's reason may name its temporary file beside the place.
+        const QString named = single ? QFileInfo(item->path).path() : item->path;
+        QVERIFY2(cancelled || result.reason.contains(named), qPrintable(result.reason));
+        QVERIFY2(intruder.isEmpty() || result.reason.contains(QStringLiteral("already exists")),
                  qPrintable(result.reason));
-        QCOMPARE(contentsBelow(storeOf(*vault_, item)), store);
-        QCOMPARE(vexo::test::temporaryEntriesBelow(vault_->path(QString())), QStringList());
-        if (intruder == 2)
+        QVERIFY(item->isCancel);
+        QCOMPARE(contentsBelow(vault_->storeOf(item)), store);
+        QCOMPARE(temporaryEntriesBelow(vault_->path(QString())), QStringList());
+        if (intruder.isEmpty())
+            QVERIFY(!QFileInfo::exists(vault_->path(QStringLiteral("new"))));
+        else if (intruder == u"link")
             QCOMPARE(QFileInfo(item->path).symLinkTarget(), QStringLiteral("/no/such"));
         else
-            QCOMPARE(contentsBelow(item->path),
-                     (Snapshot{{intruder == 0 ? QString() : QStringLiteral("mine"), "mine"}}));
+            QCOMPARE(
+                contentsBelow(item->path),
+                (Snapshot{{intruder == u"file" ? QString() : QStringLiteral("mine"), "mine"}}));
     }
 
     void drivesWithoutRoomAreRefusedBeforeWriting() {
-        const QString drive = vexo::test::testVolumesRoot() + QStringLiteral("/USB1");
-        vexo::test::TmpfsMount mount(drive, 2 * 1024 * 1024);
+        TmpfsMount mount(drive(), 2 * 1024 * 1024);
         if (!mount.mounted())
             QSKIP(qPrintable(mount.whyNot()));
-        writeFile(drive + QStringLiteral("/big.bin"), vexo::test::randomBytes(1536 * 1024));
-        const auto item = VaultFixture::itemFor(drive + QStringLiteral("/big.bin"),
+        writeFile(drive() + QStringLiteral("/big.bin"), randomBytes(1536 * 1024));
+        const auto item = VaultFixture::itemFor(drive() + QStringLiteral("/big.bin"),
                                                 QStringLiteral("USB1/MyVault.vlt"));
         const WalkResult result = EncryptAESAtFilemodel(item, QString());
         QCOMPARE(result.outcome, WalkOutcome::Failed);
         QVERIFY2(result.reason.contains(QStringLiteral("1.5 MB")), qPrintable(result.reason));
-        QCOMPARE(QDir(drive).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QCOMPARE(QDir(drive()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("big.bin")});
-    }
-
-    void aFullDiskFailsTheHideAndCleansUp() {
-        const QString small = vault_->path(QStringLiteral("small"));
-        vexo::test::TmpfsMount mount(small, 1024 * 1024);
-        if (!mount.mounted())
-            QSKIP(qPrintable(mount.whyNot()));
-        vexo::platform::Settings::setValue(vexo::platform::keys::kRootDirKey, small);
-        const auto item = folderItem(vault_->path(QStringLiteral("Big")), {QStringLiteral("a")});
-        writeFile(item->path + QStringLiteral("/b"), vexo::test::randomBytes(3 * 1024 * 1024));
-        const WalkResult result = EncryptAESAtFilemodel(item, QString());
-        QCOMPARE(result.outcome, WalkOutcome::Failed);
-        QVERIFY(!QFileInfo::exists(small + u'/' + item->encryptedPath));
-        QCOMPARE(filesBelow(small), QStringList());
     }
 
 private:

@@ -1,30 +1,22 @@
 #include "VaultFixture.h"
-#include "cipher/HiddenFile.h"
 #include "cipher/ItemOnDisk.h"
 #include "cipher/PosixFiles.h"
 #include "support/TestEnvironment.h"
 
 using namespace vexo::cipher;
+using namespace vexo::test;
 using vexo::store::FileModelPtr;
-using vexo::test::readFile;
-using vexo::test::VaultFixture;
-using vexo::test::writeFile;
 
 namespace {
 
 // Makes a file, a folder holding a file, or a link at path, by kind.
 void make(const QString& path, const QString& kind, const QString& linkTarget = {}) {
-    if (kind == QStringLiteral("file"))
+    if (kind == u"file")
         writeFile(path, "content");
-    else if (kind == QStringLiteral("folder"))
+    else if (kind == u"folder")
         writeFile(path + QStringLiteral("/inside"), "content");
-    else if (kind == QStringLiteral("link"))
+    else if (kind == u"link")
         QVERIFY(QFile::link(linkTarget.isEmpty() ? QStringLiteral("/no/such") : linkTarget, path));
-}
-
-QStringList entriesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -40,39 +32,23 @@ private slots:
         QDir().mkpath(vault_->path(QStringLiteral("place")));
     }
 
-    void placeAndStoreAreToldApart_data() {
+    // Whole items on either side are told in runsCutShortAreToldFromTheDisk.
+    void edgesOfPlaceAndStore_data() {
         QTest::addColumn<QString>("place");
-        QTest::addColumn<QString>("storedTop");
-        QTest::addColumn<bool>("placeTaken");
-        QTest::addColumn<bool>("storeComplete");
-        QTest::newRow("nothing anywhere") << ""
-                                          << "" << false << false;
-        QTest::newRow("place only") << "folder"
-                                    << "" << true << false;
-        QTest::newRow("a dangling link at the place") << "link"
-                                                      << "" << true << false;
-        QTest::newRow("a store without its top entry") << ""
-                                                       << "none" << false << false;
-        QTest::newRow("stored folder only") << ""
-                                            << "folder" << false << true;
-        QTest::newRow("stored file only") << ""
-                                          << "file" << false << true;
-        QTest::newRow("both") << "file"
-                              << "folder" << true << true;
+        QTest::addColumn<bool>("withStore");
+        addRow("nothing anywhere", "", false);
+        addRow("a dangling link at the place", "link", false);
+        addRow("a store without its top entry", "", true);
     }
-
-    void placeAndStoreAreToldApart() {
+    void edgesOfPlaceAndStore() {
         QFETCH(QString, place);
-        QFETCH(QString, storedTop);
-        QFETCH(bool, placeTaken);
-        QFETCH(bool, storeComplete);
+        QFETCH(bool, withStore);
         make(item_->path, place);
-        if (!storedTop.isEmpty())
+        if (withStore)
             QDir().mkpath(store_);
-        make(store_ + QStringLiteral("/oDsc"), storedTop);
         const ItemOnDisk onDisk = inspectItemOnDisk(*item_);
-        QCOMPARE(onDisk.placeTaken, placeTaken);
-        QCOMPARE(onDisk.storeComplete, storeComplete);
+        QCOMPARE(onDisk.placeTaken, !place.isEmpty());
+        QVERIFY(!onDisk.storeComplete);
         QCOMPARE(onDisk.leftovers, QStringList());
     }
 
@@ -82,23 +58,22 @@ private slots:
     void onlyOurTemporaryEntriesAreLeftovers_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("listed");
-        QTest::newRow("a file restored partly") << "{place}/.Docs.vexo-a1B2c3" << true;
-        QTest::newRow("a folder restored partly") << "{place}/.Docs.vexo-Zz9xY8/" << true;
-        QTest::newRow("a stored top folder built partly") << "{store}/.oDsc.vexo-abcdef/" << true;
-        QTest::newRow("a stored file written partly") << "{store}/.ibg.vexo-abc123" << true;
-        QTest::newRow("a store moved aside") << "{group}/.123.vexo-QWErty/" << true;
-        QTest::newRow("five characters") << "{place}/.Docs.vexo-abcde" << false;
-        QTest::newRow("seven characters") << "{place}/.Docs.vexo-abcdefg" << false;
-        QTest::newRow("not a letter or digit") << "{place}/.Docs.vexo-abc_ef" << false;
-        QTest::newRow("no leading dot") << "{place}/Docs.vexo-abcdef" << false;
-        QTest::newRow("another item's name") << "{place}/.Docs2.vexo-abcdef" << false;
-        QTest::newRow("another case") << "{place}/.docs.vexo-abcdef" << false;
-        QTest::newRow("the store's name beside the place") << "{place}/.123.vexo-abcdef" << false;
-        QTest::newRow("inside the stored top folder") << "{store}/oDsc/.a.vexo-abcdef" << false;
-        QTest::newRow("another store's name") << "{group}/.1234.vexo-abcdef/" << false;
-        QTest::newRow("the item's name beside the store") << "{group}/.Docs.vexo-abcdef" << false;
+        addRow("a file restored partly", "{place}/.Docs.vexo-a1B2c3", true);
+        addRow("a folder restored partly", "{place}/.Docs.vexo-Zz9xY8/", true);
+        addRow("a stored top folder built partly", "{store}/.oDsc.vexo-abcdef/", true);
+        addRow("a stored file written partly", "{store}/.ibg.vexo-abc123", true);
+        addRow("a store moved aside", "{group}/.123.vexo-QWErty/", true);
+        addRow("five characters", "{place}/.Docs.vexo-abcde", false);
+        addRow("seven characters", "{place}/.Docs.vexo-abcdefg", false);
+        addRow("not a letter or digit", "{place}/.Docs.vexo-abc_ef", false);
+        addRow("no leading dot", "{place}/Docs.vexo-abcdef", false);
+        addRow("another item's name", "{place}/.Docs2.vexo-abcdef", false);
+        addRow("another case", "{place}/.docs.vexo-abcdef", false);
+        addRow("the store's name beside the place", "{place}/.123.vexo-abcdef", false);
+        addRow("inside the stored top folder", "{store}/oDsc/.a.vexo-abcdef", false);
+        addRow("another store's name", "{group}/.1234.vexo-abcdef/", false);
+        addRow("the item's name beside the store", "{group}/.Docs.vexo-abcdef", false);
     }
-
     void onlyOurTemporaryEntriesAreLeftovers() {
         QFETCH(QString, entry);
         QFETCH(bool, listed);
@@ -113,8 +88,7 @@ private slots:
         make(made, folder ? QStringLiteral("folder") : QStringLiteral("file"));
 
         const ItemOnDisk onDisk = inspectItemOnDisk(*item_);
-        QVERIFY(onDisk.placeTaken);
-        QVERIFY(onDisk.storeComplete);
+        QVERIFY(onDisk.placeTaken && onDisk.storeComplete);
         QCOMPARE(onDisk.leftovers, listed ? QStringList{made} : QStringList());
         QVERIFY(removeLeftovers(onDisk.leftovers));
         QCOMPARE(somethingExistsAt(made), !listed);
@@ -122,19 +96,25 @@ private slots:
         QVERIFY(QFileInfo::exists(item_->path + QStringLiteral("/inside")));
     }
 
+    void removeLeftoversKeepsOtherNames() {
+        const QString ours = vault_->path(QStringLiteral(".Docs.vexo-abcdef"));
+        const QString mine = vault_->path(QStringLiteral("Docs.vexo-abcdef"));
+        make(ours, QStringLiteral("folder"));
+        make(mine, QStringLiteral("file"));
+        QVERIFY(!removeLeftovers({ours, mine}));
+        QVERIFY(!somethingExistsAt(ours));
+        QVERIFY(somethingExistsAt(mine));
+    }
+
     // A record whose store lies outside its vault, by its text or through a
     // link, shows nothing of what lies there.
     void recordsLeadingOutOfTheVaultShowNoStore_data() {
         QTest::addColumn<QString>("encryptedPath");
         QTest::addColumn<QString>("linkToOutside");
-        QTest::newRow("a store above the vault") << "../Outside/123"
-                                                 << "";
-        QTest::newRow("a group folder that links out") << "77-1700000000/123"
-                                                       << "77-1700000000";
-        QTest::newRow("a store that links out") << "77-1700000000/123"
-                                                << "77-1700000000/123";
+        addRow("a store above the vault", "../Outside/123", "");
+        addRow("a group folder that links out", "77-1700000000/123", "77-1700000000");
+        addRow("a store that links out", "77-1700000000/123", "77-1700000000/123");
     }
-
     void recordsLeadingOutOfTheVaultShowNoStore() {
         QFETCH(QString, encryptedPath);
         QFETCH(QString, linkToOutside);
@@ -152,8 +132,7 @@ private slots:
         item_->encryptedPath = encryptedPath;
 
         const ItemOnDisk onDisk = inspectItemOnDisk(*item_);
-        QVERIFY(onDisk.placeTaken);
-        QVERIFY(!onDisk.storeComplete);
+        QVERIFY(onDisk.placeTaken && !onDisk.storeComplete);
         QCOMPARE(onDisk.leftovers, QStringList());
     }
 
@@ -163,28 +142,27 @@ private slots:
     void runsCutShortAreToldFromTheDisk_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("folder");
-        QTest::newRow("folder") << "Docs" << true;
-        QTest::newRow("single file") << "big.bin" << false;
-        QTest::newRow("folder with a long name")
-            << QStringLiteral("a") + QString(60, u'x').replace(u'x', QStringLiteral("😀")) << true;
+        addRow("folder", "Docs", true);
+        addRow("single file", "big.bin", false);
+        addRow("folder with a long name",
+               QStringLiteral("a") + QString(60, u'x').replace(u'x', QStringLiteral("😀")), true);
     }
-
     void runsCutShortAreToldFromTheDisk() {
         QFETCH(QString, name);
         QFETCH(bool, folder);
         const FileModelPtr item =
             VaultFixture::itemFor(vault_->path(QStringLiteral("place/")) + name);
-        const QByteArray content = vexo::test::randomBytes(1200000);
-        writeFile(item->path + (folder ? QStringLiteral("/s/big") : QString()), content);
-        const QString store = vault_->vaultRoot() + u'/' + item->encryptedPath;
+        const QString file = item->path + (folder ? QStringLiteral("/s/big") : QString());
+        const QByteArray content = randomBytes(1200000);
+        writeFile(file, content);
+        const QString store = vault_->storeOf(item);
         QList<ItemOnDisk> seen;
         const auto look = [&](qint64, float) { seen << inspectItemOnDisk(*item); };
 
         QCOMPARE(EncryptAESAtFilemodel(item, QString(), look).outcome, WalkOutcome::Succeeded);
         QVERIFY(!seen.isEmpty());
         for (const ItemOnDisk& midway : std::as_const(seen)) {
-            QVERIFY(midway.placeTaken && !midway.storeComplete);
-            QVERIFY(!midway.leftovers.isEmpty());
+            QVERIFY(midway.placeTaken && !midway.storeComplete && !midway.leftovers.isEmpty());
             for (const QString& leftover : midway.leftovers)
                 QVERIFY2(leftover.startsWith(store + QStringLiteral("/.")), qPrintable(leftover));
         }
@@ -200,41 +178,24 @@ private slots:
             QCOMPARE(midway.leftovers.size(), 1);
             QVERIFY(midway.leftovers.first().startsWith(vault_->path(QStringLiteral("place/."))));
         }
-        QCOMPARE(readFile(item->path + (folder ? QStringLiteral("/s/big") : QString())), content);
+        QCOMPARE(readFile(file), content);
 
         QVERIFY(removeItemAside(store));
         after = inspectItemOnDisk(*item);
         QVERIFY(after.placeTaken && !after.storeComplete && after.leftovers.isEmpty());
     }
 
-    void removeLeftoversKeepsOtherNames() {
-        const QString ours = vault_->path(QStringLiteral(".Docs.vexo-abcdef"));
-        const QString mine = vault_->path(QStringLiteral("Docs.vexo-abcdef"));
-        make(ours, QStringLiteral("folder"));
-        make(mine, QStringLiteral("file"));
-        QVERIFY(!removeLeftovers({ours, mine}));
-        QVERIFY(!somethingExistsAt(ours));
-        QVERIFY(somethingExistsAt(mine));
-    }
-
     // A link goes, never what it points to; nothing is left beside it.
     void removingAsideLeavesNothing_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("linkTarget");
-        QTest::newRow("a file") << "file"
-                                << "";
-        QTest::newRow("a folder tree") << "folder"
-                                       << "";
-        QTest::newRow("a link to a file") << "link"
-                                          << "target/kept";
-        QTest::newRow("a link to a folder") << "link"
-                                            << "target";
-        QTest::newRow("a dangling link") << "link"
-                                         << "";
-        QTest::newRow("nothing") << ""
-                                 << "";
+        addRow("a file", "file", "");
+        addRow("a folder tree", "folder", "");
+        addRow("a link to a file", "link", "target/kept");
+        addRow("a link to a folder", "link", "target");
+        addRow("a dangling link", "link", "");
+        addRow("nothing", "", "");
     }
-
     void removingAsideLeavesNothing() {
         QFETCH(QString, kind);
         QFETCH(QString, linkTarget);
@@ -243,22 +204,23 @@ private slots:
         const QString path = folder + QStringLiteral("/item");
         QDir().mkpath(folder);
         make(path, kind, linkTarget.isEmpty() ? QString() : vault_->path(linkTarget));
-        if (kind == QStringLiteral("folder"))
+        if (kind == u"folder")
             writeFile(path + QStringLiteral("/a/b/.deep"), "deep");
 
         QVERIFY(removeItemAside(path));
-        QCOMPARE(entriesIn(folder), QStringList());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                        QDir::NoDotAndDotDot),
+                 QStringList());
         QCOMPARE(readFile(vault_->path(QStringLiteral("target/kept"))), QByteArray("kept"));
     }
 
     void removingAsideNeedsAName_data() {
         QTest::addColumn<QString>("path");
-        QTest::newRow("empty") << "";
-        QTest::newRow("root") << "/";
-        QTest::newRow("dot") << "{folder}/.";
-        QTest::newRow("dot-dot") << "{folder}/sub/..";
+        addRow("empty", "");
+        addRow("root", "/");
+        addRow("dot", "{folder}/.");
+        addRow("dot-dot", "{folder}/sub/..");
     }
-
     void removingAsideNeedsAName() {
         QFETCH(QString, path);
         const QString folder = vault_->path(QStringLiteral("kept"));

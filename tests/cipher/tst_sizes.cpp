@@ -1,13 +1,9 @@
 #include "VaultFixture.h"
-#include "cipher/HiddenFile.h"
 #include "cipher/Sizes.h"
 #include "support/TestEnvironment.h"
 
-#include <QFile>
-
 using namespace vexo::cipher;
-using vexo::test::VaultFixture;
-using vexo::test::writeFile;
+using namespace vexo::test;
 
 class SizesTest : public QObject {
     Q_OBJECT
@@ -36,7 +32,7 @@ private slots:
         const auto record = [&](qint64 index, float value) { reports << qMakePair(index, value); };
         QCOMPARE(FileSizeAtFilemodel(*item, QString(), 0, 0, record), 1000);
         QCOMPARE(reports, (QList<QPair<qint64, float>>{{1, 1000.0f}}));
-        const QString store = vault_->vaultRoot() + u'/' + item->encryptedPath;
+        const QString store = vault_->storeOf(item);
         QVERIFY(QFileInfo(store).isDir());
         QVERIFY(QDir(store).isEmpty());
         // Sizes only ever add up: a second walk doubles the count.
@@ -47,10 +43,9 @@ private slots:
     // also when the item's own name has an extension.
     void folderItemsLayOutTheirStoredFolders_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("plain name") << "Docs";
-        QTest::newRow("name with an extension") << "photos.2020";
+        addRow("plain name", "Docs");
+        addRow("name with an extension", "photos.2020");
     }
-
     void folderItemsLayOutTheirStoredFolders() {
         QFETCH(QString, name);
         const auto item = VaultFixture::itemFor(vault_->path(name));
@@ -61,13 +56,13 @@ private slots:
         const QString storedTop = storedPathOf(*item, QString());
         QVERIFY(QFileInfo(storedTop + QStringLiteral("/rtpi/ad1y")).isDir());
         QVERIFY(!QFileInfo::exists(storedTop + QStringLiteral("/rtpi/metpy")));
-        QCOMPARE(vexo::test::unixMode(storedTop), 0700);
-        QCOMPARE(vexo::test::filesBelow(storedTop), QStringList());
+        QCOMPARE(unixMode(storedTop), 0700);
+        QCOMPARE(filesBelow(storedTop), QStringList());
     }
 
     void fileSystemCapacityAndFreeSpace() {
-        const QString drive = vexo::test::testVolumesRoot() + QStringLiteral("/USB2");
-        vexo::test::TmpfsMount mount(drive, 2 * 1024 * 1024);
+        const QString drive = testVolumesRoot() + QStringLiteral("/USB2");
+        TmpfsMount mount(drive, 2 * 1024 * 1024);
         if (!mount.mounted())
             QSKIP(qPrintable(mount.whyNot()));
         QCOMPARE(getUSBDiskTotalSize(drive), 2 * 1024 * 1024);

@@ -1,6 +1,5 @@
 #include "StoreDamage.h"
 #include "VaultFixture.h"
-#include "cipher/HiddenFile.h"
 #include "cipher/ItemOnDisk.h"
 #include "cipher/KeyText.h"
 #include "cipher/StoreCheck.h"
@@ -9,32 +8,28 @@
 #include "support/TestEnvironment.h"
 
 #include <algorithm>
-#include <numeric>
-#include <unistd.h>
 
 using namespace vexo::cipher;
+using namespace vexo::test;
 using vexo::store::FileModelPtr;
-using vexo::test::diskStateBelow;
-using vexo::test::VaultFixture;
 
 namespace {
 
 enum class Digest { Recorded, LowerCase, None };
 
 enum class Damage {
+    FlipBodyMiddle, // only a digest tells
     CutTail,
     Emptied,
     FlipHeader,
-    FlipBodyMiddle,
     FlipLastBodyBlock,
-    Removed,
-    // From here on the store is refused before anything is read.
-    FolderInstead,
+    Removed, // from here on nothing of a single file's body is read
     DanglingLink,
-    LinkOutsideStore,
     StoreRemoved,
-    StoreLinkedOutsideVault,
     UnsafeRecord,
+    FolderInstead, // from here on an unhide takes what it finds: links, a folder
+    LinkOutsideStore,
+    StoreLinkedOutsideVault
 };
 
 } // namespace
@@ -45,28 +40,15 @@ Q_DECLARE_METATYPE(StoreState)
 
 namespace {
 
-QStringList names(const char* list) {
-    return QString::fromUtf8(list).split(u' ', Qt::SkipEmptyParts);
-}
+const QStringList kNestedFiles = names("a.bin x/y.txt x/z/deep.jpg");
 
-QStringList nestedFiles() {
-    return names("a.bin x/y.txt x/z/deep.jpg");
-}
-
-// The folder items below hold files of 100, 200, 300... bytes.
-qint64 contentBytes(const QStringList& files) {
-    const qint64 n = files.size();
-    return 100 * n * (n + 1) / 2;
-}
-
-// Hides item as a walk does and removes its source, as the flow does after.
-FileModelPtr hidden(const FileModelPtr& item) {
-    if (EncryptAESAtFilemodel(item, QString()).outcome != WalkOutcome::Succeeded)
-        return nullptr;
-    removeFile(item->path);
-    item->isEncrtypt = true;
-    item->currentEncryptSize = 0;
-    return item;
+// "1 1 2" for the ordinals reported 2, 1, 1.
+QString sorted(QList<qint64> ordinals) {
+    std::sort(ordinals.begin(), ordinals.end());
+    QStringList texts;
+    for (const qint64 ordinal : ordinals)
+        texts << QString::number(ordinal);
+    return texts.join(u' ');
 }
 
 } // namespace
@@ -76,32 +58,42 @@ class StoreCheckTest : public QObject {
 private slots:
     void init() { vault_ = std::make_unique<VaultFixture>(); }
 
-    // Every byte of the stored body is read (an enciphered body in whole
-    // blocks), and a recorded digest matches in either letter case.
-    void intactFilesPass_data() {
+    // Every byte of every stored file is read (a text file's body in whole
+    // blocks), one report per chunk, files numbered as the restore walk
+    // numbers them; a recorded digest matches in either letter case.
+    void intactStoresPass_data() {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("entries"); // none: a single file of size bytes
         QTest::addColumn<int>("size");
         QTest::addColumn<Digest>("digest");
         QTest::addColumn<qint64>("bodyBytes");
-        QTest::newRow("several chunks")
-            << "big.bin" << 1'300'000 << Digest::Recorded << 1'300'000ll;
-        QTest::newRow("text file") << "notes.txt" << 700'001 << Digest::Recorded << 700'016ll;
-        QTest::newRow("text of whole blocks") << "block.md" << 32 << Digest::Recorded << 48ll;
-        QTest::newRow("empty file") << "empty.bin" << 0 << Digest::Recorded << 0ll;
-        QTest::newRow("empty text file") << "empty.txt" << 0 << Digest::Recorded << 16ll;
-        QTest::newRow("lower-case digest") << "low.bin" << 1000 << Digest::LowerCase << 1000ll;
-        QTest::newRow("no digest") << "plain.bin" << 1000 << Digest::None << 1000ll;
+        QTest::addColumn<QString>("reports");
+        const Digest kept = Digest::Recorded;
+        const Digest none = Digest::None;
+        addRow("several chunks", "big.bin", "", 1'300'000, kept, 1'300'000ll, "1 1 1");
+        addRow("text file", "notes.txt", "", 700'001, kept, 700'016ll, "1 1");
+        addRow("text of whole blocks", "block.md", "", 32, kept, 48ll, "1");
+        addRow("empty file", "empty.bin", "", 0, kept, 0ll, "1");
+        addRow("empty text file", "empty.txt", "", 0, kept, 16ll, "1");
+        addRow("lower-case digest", "low.bin", "", 1000, Digest::LowerCase, 1000ll, "1");
+        addRow("no digest", "plain.bin", "", 1000, none, 1000ll, "1");
+        addRow("nested folder", "Docs", "a.bin x/y.txt x/z/w/deep.jpg", 0, none, 600ll, "1 2 3");
+        addRow("empty sub-folders", "Docs", "a.bin none/ x/none/", 0, none, 100ll, "1");
+        addRow("no files", "Empty", "none/", 0, none, 0ll, "");
+        addRow("text-like folder name", "notes.md", "a.txt b.md", 0, none, 300ll, "1 2");
     }
-
-    void intactFilesPass() {
+    void intactStoresPass() {
         QFETCH(QString, name);
+        QFETCH(QString, entries);
         QFETCH(int, size);
         QFETCH(Digest, digest);
         QFETCH(qint64, bodyBytes);
-        const FileModelPtr item = hiddenFile(name, size, digest);
+        QFETCH(QString, reports);
+        const FileModelPtr item =
+            entries.isEmpty() ? hiddenFile(name, size, digest) : hiddenFolder(name, names(entries));
         QVERIFY(item);
         QList<qint64> ordinals;
-        float last = -1;
+        float last = 0;
         const StoreCheck found = checkItemStore(item, [&](qint64 ordinal, float value) {
             ordinals << ordinal;
             last = value;
@@ -110,134 +102,98 @@ private slots:
         QVERIFY(found.reason.isEmpty());
         QCOMPARE(item->currentEncryptSize.load(), bodyBytes);
         QCOMPARE(last, static_cast<float>(bodyBytes));
-        QCOMPARE(ordinals.count(1), ordinals.size());
+        QCOMPARE(sorted(ordinals), reports);
     }
 
-    // Every stored file of the tree is read and numbered as the restore walk
-    // numbers them; a folder named like a text file holds plain bodies.
-    void intactFoldersPass_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("emptyFolders");
-        QTest::newRow("nested") << "Docs" << names("a.bin x/y.txt x/z/w/deep.jpg") << QStringList();
-        QTest::newRow("empty sub-folders") << "Docs" << names("a.bin") << names("none x/none");
-        QTest::newRow("empty folder") << "Empty" << QStringList() << QStringList();
-        QTest::newRow("text-like name") << "notes.md" << names("a.txt b.md") << QStringList();
-    }
-
-    void intactFoldersPass() {
-        QFETCH(QString, name);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, emptyFolders);
-        const FileModelPtr item = hiddenFolder(name, files, emptyFolders);
-        QVERIFY(item);
-        QList<qint64> ordinals; // one chunk, so one report, per small file
-        const auto record = [&](qint64 ordinal, float) { ordinals << ordinal; };
-        QCOMPARE(checkItemStore(item, record).state, StoreState::Intact);
-        QCOMPARE(item->currentEncryptSize.load(), contentBytes(files));
-        std::sort(ordinals.begin(), ordinals.end());
-        QList<qint64> expected(files.size());
-        std::iota(expected.begin(), expected.end(), 1);
-        QCOMPARE(ordinals, expected);
-    }
-
-    void damagedFilesAreFound_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<Digest>("digest");
+    // A bad stored file anywhere in a folder's tree damages the item, and the
+    // reason names it; an unhide of it fails. The target is a single file
+    // item, or a file in folder item "Docs".
+    void damagedStoresAreFound_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("digest");
         QTest::addColumn<Damage>("damage");
         QTest::addColumn<StoreState>("state");
         QTest::addColumn<QString>("reasonPart");
-        const auto row = [](const char* title, const char* file, Digest digest, Damage damage,
-                            StoreState state, const char* reason) {
-            QTest::newRow(title) << QString::fromUtf8(file) << digest << damage << state
-                                 << QString::fromUtf8(reason);
-        };
-        const Digest kept = Digest::Recorded;
+        using D = Damage;
         const StoreState bad = StoreState::Damaged;
+        const StoreState missing = StoreState::Missing;
         const char* cutShort = "damaged or cut short";
-        row("footer cut by one byte", "big.bin", kept, Damage::CutTail, bad, cutShort);
-        row("emptied", "big.bin", kept, Damage::Emptied, bad, cutShort);
-        row("header damaged", "big.bin", kept, Damage::FlipHeader, bad, cutShort);
-        row("plain body changed", "big.bin", kept, Damage::FlipBodyMiddle, bad, "not what was");
-        row("enciphered body changed", "a.txt", kept, Damage::FlipBodyMiddle, bad, "not what was");
-        row("enciphered end changed, no digest", "a.txt", Digest::None, Damage::FlipLastBodyBlock,
-            bad, "does not decipher");
+        const char* changed = "not what was";
+        const char* notFollowed = "not followed";
+        addRow("footer cut by one byte", "big.bin", true, D::CutTail, bad, cutShort);
+        addRow("emptied", "big.bin", true, D::Emptied, bad, cutShort);
+        addRow("header damaged", "big.bin", true, D::FlipHeader, bad, cutShort);
+        addRow("plain body changed", "big.bin", true, D::FlipBodyMiddle, bad, changed);
+        addRow("enciphered body changed", "a.txt", true, D::FlipBodyMiddle, bad, changed);
+        addRow("enciphered end changed", "a.txt", false, D::FlipLastBodyBlock, bad, "decipher");
         // Without a digest only the envelope and the reading are checked.
-        row("plain body changed, no digest", "big.bin", Digest::None, Damage::FlipBodyMiddle,
-            StoreState::Intact, "");
-        row("stored file removed", "big.bin", kept, Damage::Removed, StoreState::Missing,
-            "holds no stored copy");
-        row("item store removed", "big.bin", kept, Damage::StoreRemoved, StoreState::Missing,
-            "holds no stored copy");
-        row("folder in place of the file", "big.bin", kept, Damage::FolderInstead, bad,
-            "a folder, where a file was hidden");
-        row("dangling link", "big.bin", kept, Damage::DanglingLink, bad, "not followed");
-        row("link out of the store", "big.bin", kept, Damage::LinkOutsideStore, bad,
-            "not followed");
-        row("item store linked out of the vault", "big.bin", kept, Damage::StoreLinkedOutsideVault,
-            bad, "leads outside the vault");
-        row("record without a safe store", "big.bin", kept, Damage::UnsafeRecord, bad,
-            "no valid place");
+        addRow("plain body changed, no digest", "big.bin", false, D::FlipBodyMiddle,
+               StoreState::Intact, "");
+        addRow("stored file removed", "big.bin", true, D::Removed, missing, "no stored copy");
+        addRow("item store removed", "big.bin", true, D::StoreRemoved, missing, "no stored copy");
+        addRow("folder in place of the file", "big.bin", true, D::FolderInstead, bad, "a folder");
+        addRow("dangling link", "big.bin", true, D::DanglingLink, bad, notFollowed);
+        addRow("link out of the store", "big.bin", true, D::LinkOutsideStore, bad, notFollowed);
+        addRow("store linked out of the vault", "big.bin", true, D::StoreLinkedOutsideVault, bad,
+               "leads outside the vault");
+        addRow("record without a safe store", "big.bin", true, D::UnsafeRecord, bad, "no valid");
+        addRow("nested file cut short", "Docs/x/z/deep.jpg", false, D::CutTail, bad, cutShort);
+        addRow("file in a folder emptied", "Docs/a.bin", false, D::Emptied, bad, cutShort);
+        addRow("header in a folder damaged", "Docs/x/y.txt", false, D::FlipHeader, bad, cutShort);
+        addRow("dangling link in a folder", "Docs/x/y.txt", false, D::DanglingLink, bad,
+               notFollowed);
+        addRow("link out in a folder", "Docs/x/z/deep.jpg", false, D::LinkOutsideStore, bad,
+               notFollowed);
     }
-
-    void damagedFilesAreFound() {
-        QFETCH(QString, name);
-        QFETCH(Digest, digest);
+    void damagedStoresAreFound() {
+        QFETCH(QString, target);
+        QFETCH(bool, digest);
         QFETCH(Damage, damage);
         QFETCH(StoreState, state);
         QFETCH(QString, reasonPart);
-        const FileModelPtr item = hiddenFile(name, 600'000, digest);
-        QVERIFY(item);
-        damageStore(item, QString(), damage);
-        const StoreCheck found = checkItemStore(item, {});
-        QCOMPARE(found.state, state);
-        QVERIFY2(found.reason.contains(reasonPart), qPrintable(found.reason));
-        if (state == StoreState::Missing || damage >= Damage::FolderInstead)
-            QCOMPARE(item->currentEncryptSize.load(), 0);
-    }
-
-    // One bad stored file anywhere in the tree damages the item; the reason
-    // names it.
-    void damagedFoldersAreFound_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<Damage>("damage");
-        QTest::addColumn<QString>("reasonPart");
-        QTest::newRow("nested file cut short") << "x/z/deep.jpg" << Damage::CutTail << "cut short";
-        QTest::newRow("file emptied") << "a.bin" << Damage::Emptied << "cut short";
-        QTest::newRow("header damaged") << "x/y.txt" << Damage::FlipHeader << "cut short";
-        QTest::newRow("dangling link") << "x/y.txt" << Damage::DanglingLink << "not followed";
-        QTest::newRow("link out of the store")
-            << "x/z/deep.jpg" << Damage::LinkOutsideStore << "not followed";
-    }
-
-    void damagedFoldersAreFound() {
-        QFETCH(QString, file);
-        QFETCH(Damage, damage);
-        QFETCH(QString, reasonPart);
-        const FileModelPtr item = hiddenFolder(QStringLiteral("Docs"), nestedFiles(), {});
+        const QString file = target.section(u'/', 1);
+        const FileModelPtr item =
+            file.isEmpty() ? hiddenFile(target, 600'000, digest ? Digest::Recorded : Digest::None)
+                           : hiddenFolder(target.section(u'/', 0, 0), kNestedFiles);
         QVERIFY(item);
         damageStore(item, file, damage);
-        const StoreCheck found = checkItemStore(item, {});
-        QCOMPARE(found.state, StoreState::Damaged);
+        const QString stored = storedPathOf(*item, file);
+        const StoreCheck found = checkItemStore(item);
+        QCOMPARE(found.state, state);
         QVERIFY2(found.reason.contains(reasonPart), qPrintable(found.reason));
-        QVERIFY2(found.reason.contains(storedPathOf(*item, file)), qPrintable(found.reason));
+        QVERIFY2(file.isEmpty() || found.reason.contains(stored), qPrintable(found.reason));
+        if (file.isEmpty() && damage >= Damage::Removed)
+            QCOMPARE(item->currentEncryptSize.load(), 0);
+
+        // Where the unhide reads the damage it fails and writes nothing.
+        if (damage == Damage::FlipBodyMiddle || damage >= Damage::FolderInstead)
+            return;
+        const Snapshot storeBefore = contentsBelow(vault_->vaultRoot());
+        const WalkResult result = DeCodeAESAtFilemodel(item, QString());
+        QCOMPARE(result.outcome, WalkOutcome::Failed);
+        QVERIFY2(result.reason.contains(damage == Damage::UnsafeRecord ? item->path : stored),
+                 qPrintable(result.reason));
+        QVERIFY(item->isCancel);
+        QVERIFY(!QFileInfo::exists(item->path));
+        QCOMPARE(temporaryEntriesBelow(vault_->path(QString())), QStringList());
+        QCOMPARE(contentsBelow(vault_->vaultRoot()), storeBefore);
     }
 
     // Files are opened for reading only: nothing in the vault changes, for
     // an intact store or a damaged one; leftovers of interrupted runs and the
     // restore mark beside the stored top entry are no damage.
     void aCheckWritesNothing() {
-        const FileModelPtr folder = hiddenFolder(QStringLiteral("Docs"), nestedFiles(), {});
+        const FileModelPtr folder = hiddenFolder(QStringLiteral("Docs"), kNestedFiles);
         const FileModelPtr text = hiddenFile(QStringLiteral("a.txt"), 40'000, Digest::None);
         QVERIFY(folder && text);
         const QString store = vexo::store::itemStorePath(*folder);
-        vexo::test::writeFile(store + QStringLiteral("/.oDsc.vexo-a1B2c3/a"), "partial");
-        vexo::test::writeFile(store + QStringLiteral("/.ab.nib.vexo-Q9w8e7"), "partial");
-        vexo::test::writeFile(restoreMarkOf(store), {});
+        writeFile(store + QStringLiteral("/.oDsc.vexo-a1B2c3/a"), "partial");
+        writeFile(store + QStringLiteral("/.ab.nib.vexo-Q9w8e7"), "partial");
+        writeFile(restoreMarkOf(store), {});
         damageStore(text, QString(), Damage::FlipLastBodyBlock);
         const QStringList before = diskStateBelow(vault_->vaultRoot());
-        QCOMPARE(checkItemStore(folder, {}).state, StoreState::Intact);
-        QCOMPARE(checkItemStore(text, {}).state, StoreState::Damaged);
+        QCOMPARE(checkItemStore(folder).state, StoreState::Intact);
+        QCOMPARE(checkItemStore(text).state, StoreState::Damaged);
         QCOMPARE(diskStateBelow(vault_->vaultRoot()), before);
     }
 
@@ -247,18 +203,17 @@ private slots:
         QTest::addColumn<QStringList>("files"); // none: one file of several chunks
         QTest::addColumn<bool>("cancelledBefore");
         QTest::addColumn<int>("reports");
-        QTest::newRow("between chunks") << QStringList() << false << 1;
-        QTest::newRow("between files") << nestedFiles() << false << 1;
-        QTest::newRow("item cancelled before") << QStringList() << true << 0;
+        addRow("between chunks", QStringList(), false, 1);
+        addRow("between files", kNestedFiles, false, 1);
+        addRow("item cancelled before", QStringList(), true, 0);
     }
-
     void aCancelStopsTheCheck() {
         QFETCH(QStringList, files);
         QFETCH(bool, cancelledBefore);
         QFETCH(int, reports);
         const FileModelPtr item =
             files.isEmpty() ? hiddenFile(QStringLiteral("large.bin"), 2'000'000, Digest::Recorded)
-                            : hiddenFolder(QStringLiteral("Docs"), files, {});
+                            : hiddenFolder(QStringLiteral("Docs"), files);
         QVERIFY(item);
         const QStringList before = diskStateBelow(vault_->vaultRoot());
         item->isCancel = cancelledBefore;
@@ -277,7 +232,7 @@ private slots:
 private:
     FileModelPtr hiddenFile(const QString& name, int size, Digest digest) {
         const QString path = vault_->path(name);
-        vexo::test::writeFile(path, vexo::test::randomBytes(size, static_cast<quint32>(size)));
+        writeFile(path, randomBytes(size, static_cast<quint32>(size)));
         const FileModelPtr item = VaultFixture::itemFor(path);
         if (digest != Digest::None)
             item->md5CodePath = vexo::platform::fileDigest(path);
@@ -286,37 +241,36 @@ private:
         return hidden(item);
     }
 
-    FileModelPtr hiddenFolder(const QString& name, const QStringList& files,
-                              const QStringList& emptyFolders) {
-        const QString path = vault_->path(name);
-        QDir().mkpath(path);
-        for (qsizetype i = 0; i < files.size(); ++i)
-            vexo::test::writeFile(path + u'/' + files.at(i),
-                                  vexo::test::randomBytes(100 * (i + 1), i));
-        for (const QString& folder : emptyFolders)
-            QDir(path).mkpath(folder);
-        return hidden(VaultFixture::itemFor(path));
+    FileModelPtr hiddenFolder(const QString& name, const QStringList& entries) {
+        return hidden(vault_->folderItem(name, entries));
     }
 
-    // Damages the stored file for itemPath (the item's own entry when empty)
-    // or the item's store as a whole.
-    void damageStore(const FileModelPtr& item, const QString& itemPath, Damage damage) {
-        const QString stored = storedPathOf(*item, itemPath);
+    static FileModelPtr hidden(const FileModelPtr& item) {
+        if (!hideAndRemove(item))
+            return nullptr;
+        item->currentEncryptSize = 0;
+        return item;
+    }
+
+    // Damages the stored file for file in the item (the item's own entry when
+    // empty) or the item's store as a whole.
+    void damageStore(const FileModelPtr& item, const QString& file, Damage damage) {
+        const QString stored = storedPathOf(*item, file);
         const qint64 size = QFileInfo(stored).size();
         const qint64 envelope = envelopeFor(getEncrtyptPassword())->header.size();
         const QString outside = vault_->path(QStringLiteral("outside"));
         const QString store = vexo::store::itemStorePath(*item);
         switch (damage) {
         case Damage::CutTail:
-            return vexo::test::cutTail(stored, 1);
+            return cutTail(stored, 1);
         case Damage::Emptied:
-            return vexo::test::cutTail(stored, size);
+            return cutTail(stored, size);
         case Damage::FlipHeader:
-            return vexo::test::flipByte(stored, 0);
+            return flipByte(stored, 0);
         case Damage::FlipBodyMiddle:
-            return vexo::test::flipByte(stored, envelope + (size - 2 * envelope) / 2);
+            return flipByte(stored, envelope + (size - 2 * envelope) / 2);
         case Damage::FlipLastBodyBlock:
-            return vexo::test::flipByte(stored, size - envelope - 1);
+            return flipByte(stored, size - envelope - 1);
         case Damage::Removed:
             QVERIFY(QFile::remove(stored));
             return;

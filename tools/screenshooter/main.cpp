@@ -2,14 +2,20 @@
 // in a temporary home, and writes a picture of each into the folder given.
 #include "Shots.h"
 #include "app/AppDelegate.h"
+#include "ui/DialogPrompt.h"
+#include "ui/FileInfoWindow.h"
+#include "ui/FileListModel.h"
 #include "ui/GuideViewController.h"
+#include "ui/MainView.h"
 #include "ui/loginViewcontroller.h"
 #include "vault/FirstRun.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -69,6 +75,68 @@ bool shootGuide(app::AppDelegate& delegate, const QDir& out) {
     return written;
 }
 
+void waitForRuns(app::AppDelegate& delegate) {
+    while (delegate.catalogue().runsUnderWay())
+        settle(100);
+    settle();
+}
+
+// A drive with one file, added to a new drive vault named "Travel".
+QString makeDriveFile(const QString& volumesRoot) {
+    const QString file = volumesRoot + QStringLiteral("/USB-STICK/Boarding pass.pdf");
+    QDir().mkpath(QFileInfo(file).path());
+    QFile pdf(file);
+    if (pdf.open(QIODevice::WriteOnly))
+        pdf.write(QByteArray(48 * 1024, 'x'));
+    return file;
+}
+
+// A file large enough that its hide can be seen running.
+QString makeLargeFile(const QString& home) {
+    const QString file = home + QStringLiteral("/Holiday film.mkv");
+    QFile film(file);
+    if (film.open(QIODevice::WriteOnly))
+        film.resize(qint64(1) << 31);
+    return file;
+}
+
+bool shootMainView(app::AppDelegate& delegate, const QString& home, const QDir& out) {
+    ui::MainView& view = *delegate.mainView();
+    vault::MainViewController& controller = view.controller();
+    controller.AddFileActionForPaths(makeSampleFiles(home));
+    waitForRuns(delegate);
+    // The drive has no vault yet: make one, named "Travel".
+    ui::DialogPrompt::answerNextAlertWith(0);
+    ui::DialogPrompt::answerNextTextWith(QStringLiteral("Travel"));
+    controller.AddFileActionForPaths({makeDriveFile(qEnvironmentVariable("VEXO_VOLUMES_ROOT"))});
+    waitForRuns(delegate);
+    controller.select(store::kSystemDevicName, 1);
+    // One visible item beside the hidden ones.
+    controller.visableChange(view.fileList().itemAt(1));
+    waitForRuns(delegate);
+    bool written = shoot(&delegate.mainWindow(), out, QStringLiteral("main-window"));
+
+    QMenu* menu = view.groupChildFile_Menu(0, &view);
+    menu->popup(view.mapToGlobal(QPoint(420, 120)));
+    settle();
+    written &= shoot(&delegate.mainWindow(), out, QStringLiteral("row-menu"));
+    menu->close();
+
+    ui::FileInfoWindow info(*view.fileList().itemAt(0), QPixmap(), &view);
+    info.show();
+    settle();
+    written &= shoot(&info, out, QStringLiteral("information-window"));
+    info.close();
+
+    // A large file switched to hidden: the panel and the row follow the run.
+    controller.AddFileActionForPaths({makeLargeFile(home)});
+    settle(600);
+    written &= shoot(&delegate.mainWindow(), out, QStringLiteral("hide-in-progress"));
+    controller.encryptCancelBtnAction();
+    waitForRuns(delegate);
+    return written;
+}
+
 bool shootUnlockAndMain(const QString& home, const QDir& out) {
     app::AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
@@ -91,12 +159,7 @@ bool shootUnlockAndMain(const QString& home, const QDir& out) {
     settle();
     if (delegate.mainView() == nullptr)
         return false;
-    delegate.mainView()->controller().AddFileActionForPaths(makeSampleFiles(home));
-    while (delegate.catalogue().runsUnderWay())
-        settle(100);
-    settle();
-    written &= shoot(&delegate.mainWindow(), out, QStringLiteral("main-window"));
-    return written;
+    return written && shootMainView(delegate, home, out);
 }
 
 } // namespace
