@@ -23,18 +23,10 @@ QStringList droppedPaths(const QMimeData* data) {
 FileListView::FileListView(QWidget* parent) : QListView(parent) {
     setObjectName(QStringLiteral("itemScrollView"));
     setItemDelegate(new FileRowDelegate(this));
-    // Every row is as high as the others: a list of any length lays out at once.
-    setUniformItemSizes(true);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    styleRowList(this, kPaneColour);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setMouseTracking(true);
     setAcceptDrops(true);
     setDropIndicatorShown(false);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, kPaneColour);
-    setPalette(colours);
 }
 
 void FileListView::mousePressEvent(QMouseEvent* event) {

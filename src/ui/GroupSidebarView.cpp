@@ -98,15 +98,8 @@ void GroupRowDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 GroupSidebarView::GroupSidebarView(QWidget* parent) : QListView(parent) {
     setObjectName(QStringLiteral("groupScrollView"));
     setItemDelegate(new GroupRowDelegate(this));
-    setUniformItemSizes(true);
-    setSelectionMode(QAbstractItemView::NoSelection);
+    styleRowList(this, kSidebarColour);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setMouseTracking(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, kSidebarColour);
-    setPalette(colours);
 }
 
 void GroupSidebarView::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #include "ui/Look.h"
 
+#include <QListView>
 #include <QWidget>
 
 namespace vexo::ui {
@@ -11,6 +12,17 @@ QWidget* fillBackground(QWidget* widget, QColor colour, QColor text) {
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
     return widget;
+}
+
+void styleRowList(QListView* list, QColor background) {
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setMouseTracking(true);
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Base, background);
+    list->setPalette(colours);
 }
 
 QFont designFont(int points) {

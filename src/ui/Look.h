@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QListView;
 class QWidget;
 
 namespace vexo::ui {
@@ -15,6 +16,11 @@ inline constexpr QColor kMutedTextColour{186, 186, 189};
 
 // Gives widget a solid background of colour and light text; the widget.
 QWidget* fillBackground(QWidget* widget, QColor colour, QColor text = kMutedTextColour);
+
+// Gives a list of drawn rows its look: rows of one height (a list of any
+// length lays out at once), no selection of its own, no frame, no sideways
+// scrolling, pointer tracking for hover, and background behind the rows.
+void styleRowList(QListView* list, QColor background);
 
 // The font of buttons and menus at a size in the design's points, which are
 // the screen's logical pixels.
