@@ -509,11 +509,11 @@
     </message>
     <message>
         <source>passwordSucMessage.StringValue</source>
-        <translation>Your new password is weak.</translation>
+        <translation>Your new password has been saved, but it is weak.</translation>
     </message>
     <message>
         <source>passwordSucInfomation.StringValue</source>
-        <translation>It has been saved. A longer password that mixes letters, digits and other characters is much harder to guess.</translation>
+        <translation>A longer password that mixes letters, digits and other characters is much harder to guess.</translation>
     </message>
     <message>
         <source>cli.help</source>
@@ -1072,6 +1072,58 @@ and a hint. Items hidden before keep working with the new password.</translation
     <message>
         <source>AddItemPlString</source>
         <translation>Add Group</translation>
+    </message>
+    <message>
+        <source>oldPasswordLabel.stringValue</source>
+        <translation>Current password:</translation>
+    </message>
+    <message>
+        <source>nowPasswordLabel.stringValue</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>verifyLabel.stringValue</source>
+        <translation>Verify:</translation>
+    </message>
+    <message>
+        <source>passwordHitLabel.stringValue</source>
+        <translation>Hint:</translation>
+    </message>
+    <message>
+        <source>changeVltPassword</source>
+        <translation>Change the Password of %1</translation>
+    </message>
+    <message>
+        <source>changePassword</source>
+        <translation>Change Password</translation>
+    </message>
+    <message>
+        <source>changePasswordBtn.title</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>ProceedAnyway.StringValue</source>
+        <translation>Change Password</translation>
+    </message>
+    <message>
+        <source>passwordMessage.StringValue</source>
+        <translation>Change the master password?</translation>
+    </message>
+    <message>
+        <source>passwordInfomation.StringValue</source>
+        <translation>From now on Vexo opens only with the new password. Items hidden before the change unhide as before.</translation>
+    </message>
+    <message>
+        <source>passwordNotSaved.StringValue</source>
+        <translation>The new password could not be saved. The old password still opens Vexo.</translation>
+    </message>
+    <message>
+        <source>drivePasswordNotSaved</source>
+        <translation>The new password could not be written to the drive vault %1. It keeps its old password.</translation>
+    </message>
+    <message>
+        <source>PasswordMenuItem2.title</source>
+        <translation>Change Password…</translation>
     </message>
 </context>
 </TS>

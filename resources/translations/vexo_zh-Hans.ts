@@ -273,11 +273,11 @@
     </message>
     <message>
         <source>passwordSucMessage.StringValue</source>
-        <translation>新密码强度较弱。</translation>
+        <translation>新密码已保存，但强度较弱。</translation>
     </message>
     <message>
         <source>passwordSucInfomation.StringValue</source>
-        <translation>新密码已保存。混合字母、数字和其他字符的更长密码更难被猜到。</translation>
+        <translation>混合字母、数字和其他字符的更长密码更难被猜到。</translation>
     </message>
     <message>
         <source>oneTitle.stringValue</source>
@@ -702,6 +702,58 @@
     <message>
         <source>AddItemPlString</source>
         <translation>添加分组</translation>
+    </message>
+    <message>
+        <source>oldPasswordLabel.stringValue</source>
+        <translation>当前密码：</translation>
+    </message>
+    <message>
+        <source>nowPasswordLabel.stringValue</source>
+        <translation>新密码：</translation>
+    </message>
+    <message>
+        <source>verifyLabel.stringValue</source>
+        <translation>确认新密码：</translation>
+    </message>
+    <message>
+        <source>passwordHitLabel.stringValue</source>
+        <translation>密码提示：</translation>
+    </message>
+    <message>
+        <source>changeVltPassword</source>
+        <translation>修改 %1 的密码</translation>
+    </message>
+    <message>
+        <source>changePassword</source>
+        <translation>修改密码</translation>
+    </message>
+    <message>
+        <source>changePasswordBtn.title</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>ProceedAnyway.StringValue</source>
+        <translation>修改密码</translation>
+    </message>
+    <message>
+        <source>passwordMessage.StringValue</source>
+        <translation>要修改主密码吗？</translation>
+    </message>
+    <message>
+        <source>passwordInfomation.StringValue</source>
+        <translation>此后只能用新密码打开 Vexo。修改前隐藏的项目仍可照常取回。</translation>
+    </message>
+    <message>
+        <source>passwordNotSaved.StringValue</source>
+        <translation>无法保存新密码。仍可用旧密码打开 Vexo。</translation>
+    </message>
+    <message>
+        <source>drivePasswordNotSaved</source>
+        <translation>无法把新密码写入移动盘保险库 %1，它仍使用旧密码。</translation>
+    </message>
+    <message>
+        <source>PasswordMenuItem2.title</source>
+        <translation>修改密码…</translation>
     </message>
 </context>
 </TS>

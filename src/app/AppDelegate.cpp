@@ -5,6 +5,7 @@
 #include "platform/Settings.h"
 #include "platform/gui/ThumbnailWriter.h"
 #include "store/VaultPaths.h"
+#include "ui/ChangePasswordWController.h"
 #include "ui/GuideViewController.h"
 #include "ui/MainView.h"
 #include "ui/MenuBar.h"
@@ -124,6 +125,7 @@ void AppDelegate::connectMenuCommands() {
     for (const auto& [action, command] : formatItems)
         on(action, [this, command] { formatAction(command); });
     on(bar->item(kPassword, kLock), [this] { lockvexoAction(); });
+    on(bar->item(kPassword, kChangePassword), [this] { enterChangePassword(); });
     on(bar->item(kWindow, kMinimize), [this] { mainWindow_.showMinimized(); });
     on(bar->item(kWindow, kZoom), [this] { mainWindow_.zoom(); });
     on(bar->item(kWindow, kFullScreen), [this] {
@@ -268,6 +270,13 @@ void AppDelegate::forwardToMainView(const std::function<void(ui::MainView&)>& co
 
 void AppDelegate::findAction() {
     forwardToMainView([](ui::MainView& view) { view.clickSearchAction(); });
+}
+
+void AppDelegate::enterChangePassword() {
+    forwardToMainView([this](ui::MainView&) {
+        ui::ChangePasswordWController window(prompt_, &mainWindow_);
+        window.runOver(&mainWindow_);
+    });
 }
 
 void AppDelegate::showWelcomeTutorialAction() {

@@ -66,6 +66,9 @@ public:
     void findAction();
     // Opens the tutorial in a modal window.
     void showWelcomeTutorialAction();
+    // The Password menu's change command: the master password, in a modal
+    // window (only while unlocked).
+    void enterChangePassword();
     // Switches the interface language to index and re-titles what is shown.
     void setLange(int index);
 

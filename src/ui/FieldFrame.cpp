@@ -17,8 +17,17 @@ FieldFrame::FieldFrame(QLineEdit* field, QWidget* parent) : QWidget(parent), fie
     field->installEventFilter(this);
 }
 
+void FieldFrame::setBorders(const FrameBorders& borders) {
+    borders_ = borders;
+    update();
+}
+
 double FieldFrame::borderWidth() const {
-    return field_->hasFocus() ? 2.0 : 0.5;
+    return field_->hasFocus() ? borders_.focusedWidth : borders_.restingWidth;
+}
+
+QColor FieldFrame::borderColour() const {
+    return field_->hasFocus() ? borders_.focusedColour : borders_.restingColour;
 }
 
 bool FieldFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -32,7 +41,7 @@ void FieldFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const double border = borderWidth();
-    painter.setPen(QPen(QColor(186, 186, 189), border));
+    painter.setPen(QPen(borderColour(), border));
     painter.setBrush(QColor(30, 30, 32));
     const double inset = border / 2;
     painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 5, 5);

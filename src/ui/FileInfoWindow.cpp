@@ -62,11 +62,7 @@ QLabel* FileInfoWindow::addLabel(const QString& text, int pointSize, const char*
 }
 
 void FileInfoWindow::runOver(QWidget* mainWindow) {
-    if (mainWindow != nullptr) {
-        const QRect frame = mainWindow->frameGeometry();
-        move(frame.topLeft() +
-             QPoint((frame.width() - width()) / 2, (frame.height() - height()) / 2));
-    }
+    centreOver(this, mainWindow);
     exec();
 }
 

@@ -7,37 +7,7 @@
 namespace vexo::ui {
 
 FileListModel::FileListModel(ItemIcons& icons, QObject* parent)
-    : QAbstractListModel(parent), icons_(icons) {}
-
-void FileListModel::setItems(const QList<store::FileModelPtr>& items, int selectedRow) {
-    beginResetModel();
-    items_ = items;
-    rows_.clear();
-    rows_.reserve(items_.size());
-    for (int row = 0; row < items_.size(); ++row)
-        rows_.insert(items_.at(row).get(), row);
-    selectedRow_ = selectedRow;
-    endResetModel();
-}
-
-store::FileModelPtr FileListModel::itemAt(int row) const {
-    return row >= 0 && row < items_.size() ? items_.at(row) : nullptr;
-}
-
-int FileListModel::rowOf(const store::FileModel* item) const {
-    return rows_.value(item, -1);
-}
-
-void FileListModel::setSelectedRow(int row) {
-    const int before = selectedRow_;
-    selectedRow_ = row;
-    redraw(before);
-    redraw(row);
-}
-
-int FileListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(items_.size());
-}
+    : RecordListModel(parent), icons_(icons) {}
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
     const store::FileModelPtr item = itemAt(index.row());
@@ -60,14 +30,10 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     case ProgressRole:
         return progress_.value(item.get(), 0.0F);
     case SelectedRole:
-        return index.row() == selectedRow_;
+        return index.row() == selectedRow();
     default:
         return {};
     }
-}
-
-void FileListModel::itemChanged(const store::FileModelPtr& item) {
-    redraw(rowOf(item.get()));
 }
 
 void FileListModel::itemProgress(const store::FileModelPtr& item, float fraction) {
@@ -80,8 +46,7 @@ void FileListModel::itemProgress(const store::FileModelPtr& item, float fraction
 }
 
 void FileListModel::iconsChanged() {
-    if (!items_.isEmpty())
-        emit dataChanged(index(0), index(int(items_.size()) - 1), {Qt::DecorationRole});
+    redrawAll(Qt::DecorationRole);
 }
 
 void FileListModel::runsEnded() {
@@ -89,11 +54,6 @@ void FileListModel::runsEnded() {
     progress_.clear();
     for (const store::FileModel* item : running)
         redraw(rowOf(item));
-}
-
-void FileListModel::redraw(int row) {
-    if (row >= 0 && row < items_.size())
-        emit dataChanged(index(row), index(row));
 }
 
 } // namespace vexo::ui

@@ -15,7 +15,6 @@ constexpr QSize kToggleSize{36, 20};
 constexpr int kButtonSide = 20;
 constexpr int kStateWidth = 90;
 constexpr int kBarHeight = 3;
-constexpr QColor kSelectedColour{100, 100, 104, 102};
 constexpr QColor kVisibleColour{0, 190, 50};
 constexpr QColor kHiddenColour{122, 124, 135};
 constexpr QColor kNameColour{235, 235, 240};
@@ -66,7 +65,7 @@ void FileRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const bool running = progress > 0 && progress < 1;
     painter->save();
     if (index.data(FileListModel::SelectedRole).toBool())
-        painter->fillRect(row, kSelectedColour);
+        painter->fillRect(row, kSelectedRowColour);
 
     const QRect iconBox(row.x() + kMargin, row.y() + kMargin, ItemIcons::kSide, ItemIcons::kSide);
     drawFitted(painter, iconBox, index.data(Qt::DecorationRole).value<QPixmap>());

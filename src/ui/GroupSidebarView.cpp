@@ -14,7 +14,6 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kIconSide = 16;
 constexpr int kCountWidth = 32;
-constexpr QColor kSelectedColour{100, 100, 104, 102};
 constexpr QColor kHeaderColour{122, 124, 135};
 constexpr QColor kNameColour{170, 171, 177};
 
@@ -44,7 +43,7 @@ void GroupRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const bool addRow = index.data(GroupSidebarModel::AddRowRole).toBool();
     painter->save();
     if (index.data(GroupSidebarModel::SelectedRole).toBool()) {
-        painter->fillRect(row, kSelectedColour);
+        painter->fillRect(row, kSelectedRowColour);
         painter->setPen(kLineColour);
         painter->drawRect(row.adjusted(0, 0, -1, -1));
     }
@@ -95,29 +94,16 @@ void GroupRowDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
     editor->setGeometry(option.rect.adjusted(kMargin - 2, 3, -kCountWidth, -3));
 }
 
-GroupSidebarView::GroupSidebarView(QWidget* parent) : QListView(parent) {
+GroupSidebarView::GroupSidebarView(QWidget* parent)
+    : RowListView(new GroupRowDelegate, kSidebarColour, parent) {
     setObjectName(QStringLiteral("groupScrollView"));
-    setItemDelegate(new GroupRowDelegate(this));
-    styleRowList(this, kSidebarColour);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 void GroupSidebarView::mousePressEvent(QMouseEvent* event) {
-    // Rows act on release; the press only ends a name being edited.
+    // The press only ends a name being edited.
     setFocus(Qt::MouseFocusReason);
-    event->accept();
-}
-
-void GroupSidebarView::mouseReleaseEvent(QMouseEvent* event) {
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid() && event->button() == Qt::LeftButton)
-        emit rowClicked(index.row());
-}
-
-void GroupSidebarView::contextMenuEvent(QContextMenuEvent* event) {
-    const QModelIndex index = indexAt(event->pos());
-    if (index.isValid())
-        emit contextMenuAsked(index.row(), event->globalPos());
+    RowListView::mousePressEvent(event);
 }
 
 } // namespace vexo::ui

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QListView>
+#include "ui/RowListView.h"
+
 #include <QStyledItemDelegate>
 
 namespace vexo::ui {
@@ -27,19 +28,13 @@ public:
 
 // The group sidebar: reports clicks and right clicks by row; renaming ends
 // when the name field loses the focus or Return is pressed.
-class GroupSidebarView : public QListView {
+class GroupSidebarView : public RowListView {
     Q_OBJECT
 public:
     explicit GroupSidebarView(QWidget* parent = nullptr);
 
-signals:
-    void rowClicked(int row);
-    void contextMenuAsked(int row, const QPoint& globalPosition);
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
 } // namespace vexo::ui

@@ -1,5 +1,6 @@
 #include "ui/ItemIcons.h"
 
+#include "cipher/ItemStore.h"
 #include "cipher/Thumbnails.h"
 #include "vault/VaultCatalogue.h"
 
@@ -34,6 +35,17 @@ QImage readThumbnail(const QString& path, const QString& groupName, int side) {
     return reader.read();
 }
 
+// Whether the item is a folder: its place tells while it is visible, its
+// stored top entry while it is hidden.
+bool isFolderItem(const store::FileModel& item) {
+    const QFileInfo place(item.path);
+    if (place.exists())
+        return place.isDir();
+    QString error;
+    const auto itemStore = cipher::checkedItemStore(item, &error);
+    return itemStore && QFileInfo(cipher::storedPathBelow(*itemStore, item, QString())).isDir();
+}
+
 } // namespace
 
 ItemIcons::ItemIcons(QObject* parent) : QObject(parent) {
@@ -55,6 +67,16 @@ QPixmap ItemIcons::iconFor(const store::FileModel& item) {
     return kindIcon(item);
 }
 
+void ItemIcons::finishRead(const QString& key, const QImage& image) {
+    reading_.remove(key);
+    --readsUnderWay_;
+    if (image.isNull())
+        without_.insert(key);
+    else
+        thumbnails_.insert(key, new QPixmap(QPixmap::fromImage(image)));
+    emit ready();
+}
+
 void ItemIcons::startRead(const QString& key, const store::FileModel& item) {
     reading_.insert(key);
     ++readsUnderWay_;
@@ -64,15 +86,8 @@ void ItemIcons::startRead(const QString& key, const store::FileModel& item) {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, key, image] {
-                if (self == nullptr)
-                    return;
-                self->reading_.remove(key);
-                --self->readsUnderWay_;
-                if (image.isNull())
-                    self->without_.insert(key);
-                else
-                    self->thumbnails_.insert(key, new QPixmap(QPixmap::fromImage(image)));
-                emit self->ready();
+                if (ItemIcons* icons = self.data())
+                    icons->finishRead(key, image);
             },
             Qt::QueuedConnection);
     });
@@ -80,7 +95,7 @@ void ItemIcons::startRead(const QString& key, const store::FileModel& item) {
 
 QPixmap ItemIcons::kindIcon(const store::FileModel& item) {
     static const QMimeDatabase mimeTypes;
-    const bool folder = QFileInfo(item.path).isDir();
+    const bool folder = isFolderItem(item);
     const QString kind =
         folder ? QStringLiteral("inode/directory")
                : mimeTypes.mimeTypeForFile(item.path, QMimeDatabase::MatchExtension).name();

@@ -37,6 +37,7 @@ signals:
 
 private:
     void startRead(const QString& key, const store::FileModel& item);
+    void finishRead(const QString& key, const QImage& image);
     QPixmap kindIcon(const store::FileModel& item);
 
     QCache<QString, QPixmap> thumbnails_;

@@ -31,4 +31,12 @@ QFont designFont(int points) {
     return font;
 }
 
+void centreOver(QWidget* window, const QWidget* over) {
+    if (over == nullptr)
+        return;
+    const QRect frame = over->frameGeometry();
+    window->move(frame.topLeft() + QPoint((frame.width() - window->width()) / 2,
+                                          (frame.height() - window->height()) / 2));
+}
+
 } // namespace vexo::ui

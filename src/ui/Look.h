@@ -13,6 +13,8 @@ inline constexpr QColor kPaneColour{80, 80, 86};
 inline constexpr QColor kSidebarColour{44, 44, 47};
 inline constexpr QColor kLineColour{100, 100, 104};
 inline constexpr QColor kMutedTextColour{186, 186, 189};
+// A selected row: the line colour at 40 %.
+inline constexpr QColor kSelectedRowColour{100, 100, 104, 102};
 
 // Gives widget a solid background of colour and light text; the widget.
 QWidget* fillBackground(QWidget* widget, QColor colour, QColor text = kMutedTextColour);
@@ -21,6 +23,10 @@ QWidget* fillBackground(QWidget* widget, QColor colour, QColor text = kMutedText
 // length lays out at once), no selection of its own, no frame, no sideways
 // scrolling, pointer tracking for hover, and background behind the rows.
 void styleRowList(QListView* list, QColor background);
+
+// Moves window so that it stands centred over the frame of over (left where
+// it is when over is null).
+void centreOver(QWidget* window, const QWidget* over);
 
 // The font of buttons and menus at a size in the design's points, which are
 // the screen's logical pixels.

@@ -60,6 +60,10 @@ public:
     QMenu* group_itemMenu(int row, QWidget* parent);
     // A group-menu entry (1 hide every item, 2 rename, 3 delete, 4 new group).
     void group_popAction(int tag, int row);
+    // The menu of a drive vault's header and add rows, and its one command:
+    // a new password for the vault of that row.
+    QMenu* driveVaultMenu(int row, QWidget* parent);
+    void changePasswordAction(int row);
 
     // What the file list's rows and menus do, by row of the shown list.
     void selectRow(int row);

@@ -1,6 +1,7 @@
 // The group sidebar's rows, menu and commands of the main view.
 #include "platform/Localization.h"
 #include "platform/Log.h"
+#include "ui/ChangePasswordWController.h"
 #include "ui/GroupSidebarModel.h"
 #include "ui/GroupSidebarView.h"
 #include "ui/Look.h"
@@ -11,6 +12,16 @@
 #include <QTimer>
 
 namespace vexo::ui {
+namespace {
+
+// The header and add rows of a drive vault carry its key; the local vault's
+// and the notes' carry their fixed names.
+bool isDriveVaultKey(const QString& groupName) {
+    return !groupName.isEmpty() && groupName != store::kSystemDevicName &&
+           groupName != store::kSystemDevicNoteName;
+}
+
+} // namespace
 
 void MainView::connectSidebar() {
     connect(&controller_, &vault::MainViewController::selectionChanged, this,
@@ -25,8 +36,12 @@ void MainView::connectSidebar() {
     connect(groupScrollView_, &GroupSidebarView::contextMenuAsked, this,
             [this](int row, const QPoint& at) {
                 const vault::SidebarRow* clicked = sidebarModel_->rowAt(row);
-                if (clicked != nullptr && clicked->canSelected)
+                if (clicked == nullptr)
+                    return;
+                if (clicked->canSelected)
                     showMenu(group_itemMenu(row, this), at);
+                else if (isDriveVaultKey(clicked->groupName))
+                    showMenu(driveVaultMenu(row, this), at);
             });
 }
 
@@ -59,6 +74,37 @@ void MainView::groupRowClicked(int row) {
     else
         controller_.select(chosen.groupName, chosen.groupRow);
     emit userActed();
+}
+
+QMenu* MainView::driveVaultMenu(int row, QWidget* parent) {
+    auto* menu = new QMenu(QStringLiteral("Menu"), parent);
+    menu->setFont(designFont(15));
+    QAction* entry =
+        menu->addAction(platform::localizedStringForKey(QStringLiteral("changePassword")));
+    connect(entry, &QAction::triggered, this, [this, row] { changePasswordAction(row); });
+    return menu;
+}
+
+void MainView::changePasswordAction(int row) {
+    const vault::SidebarRow* clicked = sidebarModel_->rowAt(row);
+    const QString key = clicked == nullptr ? QString() : clicked->groupName;
+    const auto vault = controller_.catalogue().UPLibrary.constFind(key);
+    if (vault == controller_.catalogue().UPLibrary.constEnd() || vault->isEmpty())
+        return;
+    ChangePasswordWController window(controller_.catalogue().prompt(), this);
+    window.setDriveVault(key.section(QLatin1Char('/'), -1), vault->first()->password);
+    window.runOver(this->window());
+    emit userActed();
+    const std::optional<QString>& changed = window.changedPassword();
+    if (!changed || changed->isEmpty())
+        return;
+    if (!controller_.changeDriveVaultPassword(key, *changed))
+        controller_.catalogue().prompt().alert({vault::Prompt::Style::Warning,
+                                                QStringLiteral("drivePasswordNotSaved"),
+                                                {key},
+                                                {},
+                                                {},
+                                                {QStringLiteral("PasswordSucOk.StringValue")}});
 }
 
 QMenu* MainView::group_itemMenu(int row, QWidget* parent) {

@@ -162,6 +162,7 @@ MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent) {
 
     QMenu* password = addTopMenu(menu::kPassword, QStringLiteral("Password"));
     addItem(password, menu::kLock, QKeySequence(Qt::CTRL | Qt::Key_L));
+    addItem(password, menu::kChangePassword);
 
     QMenu* window = addTopMenu(menu::kWindow, QString());
     addItem(window, menu::kMinimize, QKeySequence(Qt::CTRL | Qt::Key_M));

@@ -51,6 +51,7 @@ inline constexpr int kAlignCenter = 2;
 inline constexpr int kAlignRight = 3;
 // Password menu.
 inline constexpr int kLock = 1;
+inline constexpr int kChangePassword = 2;
 // Window menu.
 inline constexpr int kMinimize = 1;
 inline constexpr int kZoom = 2;

@@ -5,11 +5,11 @@
 #include "ui/FieldFrame.h"
 #include "ui/KbPopoverViewController.h"
 #include "ui/PictureButton.h"
+#include "ui/ShakeRow.h"
 #include "ui/TurningPicture.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPropertyAnimation>
 #include <QRandomGenerator>
 #include <QSequentialAnimationGroup>
 #include <QVBoxLayout>
@@ -19,9 +19,6 @@
 namespace vexo::ui {
 namespace {
 
-constexpr int kShakeDistance = 10;
-constexpr int kShakeLegMilliseconds = 60;
-constexpr int kShakeRepeats = 2;
 constexpr QSize kPasswordRowSize{280, 34};
 constexpr int kEnterButtonSide = 30;
 constexpr int kPasswordPointSize = 13;
@@ -34,39 +31,24 @@ qint64 nextLoginTurnDivisor(qint64 previous) {
     return n;
 }
 
-QPropertyAnimation* shakeLeg(QWidget* target, QPoint from, QPoint to) {
-    auto* leg = new QPropertyAnimation(target, "pos");
-    leg->setStartValue(from);
-    leg->setEndValue(to);
-    leg->setDuration(kShakeLegMilliseconds);
-    leg->setEasingCurve(QEasingCurve::InOutQuad);
-    return leg;
-}
-
 } // namespace
 
 loginViewcontroller::loginViewcontroller(QWidget* parent)
     : QWidget(parent), appNameLabel_(new QLabel(this)),
       loginView_(new TurningPicture(QStringLiteral("About/loginLock.png"), this)),
-      passwordTextField_(new QLineEdit), pswdTishiLabel_(new QLabel(this)),
-      shake_(new QSequentialAnimationGroup(this)) {
+      passwordTextField_(new QLineEdit), pswdTishiLabel_(new QLabel(this)) {
     setAutoFillBackground(true);
     QPalette dark = palette();
     dark.setColor(QPalette::Window, QColor(44, 44, 47));
     dark.setColor(QPalette::WindowText, Qt::white);
     setPalette(dark);
 
-    // The frame moves freely inside its row when it shakes; no layout holds it.
-    auto* passwordRow = new QWidget(this);
-    passwordRow->setFixedSize(kPasswordRowSize);
     passwordTextField_->setObjectName(QStringLiteral("passwordTextField"));
     passwordTextField_->setEchoMode(QLineEdit::Password);
-    passwordBackGroundView_ = new FieldFrame(passwordTextField_, passwordRow);
+    passwordBackGroundView_ = new FieldFrame(passwordTextField_);
     passwordBackGroundView_->setObjectName(QStringLiteral("passwordBackGroundView"));
-    frameRestingPlace_ = QPoint(kShakeDistance, 0);
-    passwordBackGroundView_->setGeometry(
-        QRect(frameRestingPlace_,
-              QSize(kPasswordRowSize.width() - 2 * kShakeDistance, kPasswordRowSize.height())));
+    passwordRow_ = new ShakeRow(passwordBackGroundView_, kPasswordRowSize, this);
+    passwordRow_->animation()->setObjectName(QStringLiteral("passwordShake"));
     enterBtn_ = new PictureButton(passwordBackGroundView_);
     enterBtn_->setObjectName(QStringLiteral("enterBtn"));
     enterBtn_->setFixedSize(kEnterButtonSide, kEnterButtonSide - 6);
@@ -92,19 +74,10 @@ loginViewcontroller::loginViewcontroller(QWidget* parent)
     layout->addSpacing(12);
     layout->addWidget(appNameLabel_, 0, Qt::AlignHCenter);
     layout->addSpacing(18);
-    layout->addWidget(passwordRow, 0, Qt::AlignHCenter);
+    layout->addWidget(passwordRow_, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(pswdTishiLabel_);
     layout->addStretch(1);
-
-    const QPoint right = frameRestingPlace_ + QPoint(kShakeDistance, 0);
-    const QPoint left = frameRestingPlace_ - QPoint(kShakeDistance, 0);
-    shake_->setObjectName(QStringLiteral("passwordShake"));
-    shake_->addAnimation(shakeLeg(passwordBackGroundView_, right, left));
-    shake_->addAnimation(shakeLeg(passwordBackGroundView_, left, right));
-    shake_->setLoopCount(kShakeRepeats);
-    connect(shake_, &QAbstractAnimation::finished, this,
-            [this] { passwordBackGroundView_->move(frameRestingPlace_); });
 
     connect(passwordTextField_, &QLineEdit::textEdited, this,
             &loginViewcontroller::controlTextDidChange);
@@ -125,7 +98,7 @@ void loginViewcontroller::enterAction() {
         return;
     }
     ++errorCount_;
-    shakePasswordFrame();
+    passwordRow_->shake();
     if (errorCount_ >= kHintFromAttempt)
         poper(passwordBackGroundView_);
 }
@@ -163,12 +136,6 @@ void loginViewcontroller::releaseEnterButton() {
         poper(passwordTextField_);
     else
         enterAction();
-}
-
-void loginViewcontroller::shakePasswordFrame() {
-    shake_->stop();
-    passwordBackGroundView_->move(frameRestingPlace_);
-    shake_->start();
 }
 
 void loginViewcontroller::turnLock() {

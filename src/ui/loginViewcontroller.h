@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QPoint>
 #include <QSize>
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
-class QSequentialAnimationGroup;
 
 namespace vexo::ui {
 
@@ -14,6 +12,7 @@ class FieldFrame;
 class HintPopover;
 class KbPopoverViewController;
 class PictureButton;
+class ShakeRow;
 class TurningPicture;
 
 // The unlock screen: asks for the master password and compares it with the
@@ -52,7 +51,6 @@ signals:
 
 private:
     void releaseEnterButton();
-    void shakePasswordFrame();
     void turnLock();
     void applyTexts();
 
@@ -67,8 +65,7 @@ private:
     PictureButton* enterBtn_;
     QLabel* pswdTishiLabel_;
     HintPopover* popover_ = nullptr;
-    QSequentialAnimationGroup* shake_;
-    QPoint frameRestingPlace_;
+    ShakeRow* passwordRow_;
 };
 
 } // namespace vexo::ui

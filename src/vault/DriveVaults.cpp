@@ -110,12 +110,19 @@ int MainViewController::openDriveVault(const QString& path) {
 
 bool MainViewController::changeDriveVaultPassword(const QString& key, const QString& newPassword) {
     const auto it = catalogue_.UPLibrary.find(key);
-    if (it == catalogue_.UPLibrary.end() || newPassword.isEmpty())
+    if (it == catalogue_.UPLibrary.end() || it.value().isEmpty() || newPassword.isEmpty())
         return false;
-    const QString digest = platform::MD5_32BitUpper(newPassword);
-    for (const store::GroupModelPtr& group : it.value())
-        group->password = digest;
-    return catalogue_.saveUpListForName(key, digest);
+    const QString oldDigest = it.value().first()->password;
+    const auto setDigest = [&groups = it.value()](const QString& digest) {
+        for (const store::GroupModelPtr& group : groups)
+            group->password = digest;
+    };
+    setDigest(platform::MD5_32BitUpper(newPassword));
+    if (catalogue_.saveUpListForName(key, it.value().first()->password))
+        return true;
+    // The drive keeps the old password; a later save must not write the new one.
+    setDigest(oldDigest);
+    return false;
 }
 
 } // namespace vexo::vault

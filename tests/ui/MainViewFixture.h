@@ -77,6 +77,16 @@ protected:
         return item;
     }
 
+    // Opens the drive vault "Drive.vlt" on a drive named after the case (a
+    // failure to make its folder shows in the checks that follow); its key.
+    QString openDriveVault() {
+        const QString drive = QFileInfo(base_).fileName();
+        const QString key = drive + QStringLiteral("/Drive.vlt");
+        QDir().mkpath(platform::volumePath(key));
+        catalogue_->moveUpList(drive, key);
+        return key;
+    }
+
     // A new group of section, named as the sidebar names it.
     store::GroupModelPtr newGroup(const QString& section, const QString& name) {
         const store::GroupModelPtr group = controller().createGroup(section);

@@ -1,4 +1,6 @@
 #include "MainViewFixture.h"
+#include "cipher/Thumbnails.h"
+#include "store/VaultPaths.h"
 #include "ui/FileInfoWindow.h"
 #include "ui/FileRowDelegate.h"
 #include "ui/MenuBar.h"
@@ -109,10 +111,7 @@ private slots:
     void sortingByStateIsOfferedUpToTheLocalRowCount() {
         QFETCH(int, index);
         QFETCH(bool, offered);
-        const QString drive = QFileInfo(base_).fileName();
-        const QString key = drive + QStringLiteral("/Drive.vlt");
-        QVERIFY(QDir().mkpath(platform::volumePath(key)));
-        catalogue().moveUpList(drive, key);
+        const QString key = openDriveVault();
         for (int group = 2; group <= 4; ++group)
             QVERIFY(controller().createGroup(key) != nullptr);
         controller().select(key, index);
@@ -271,6 +270,35 @@ private slots:
         QCOMPARE(shown.value(QStringLiteral("filePath")), item->path);
         QCOMPARE(shown.value(QStringLiteral("stateLabel")),
                  text(hidden ? "hideState.text" : "unhideState.text"));
+    }
+
+    // A row shows the item's thumbnail when the vault has one, else the icon
+    // of its kind, which a folder keeps while it is hidden.
+    void rowPicturesShowTheThumbnailOrTheKindOfItem() {
+        const FileModelPtr picture = listVisible(localGroup(1), QStringLiteral("cat.png"), "x");
+        QImage red(80, 40, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(cipher::getFileThumbImagePath(picture->path,
+                                                       vault::vaultFolderOfKey(picture->groupName)),
+                         "PNG"));
+        const FileModelPtr folder = listVisible(localGroup(1), QStringLiteral("Photos/a.txt"), "a");
+        folder->path = base_ + QStringLiteral("/Photos");
+        folder->name = QStringLiteral("Photos");
+        folder->md5CodePath.clear();
+        folder->encryptedPath = localGroup(1)->path + u'/' + store::itemStoreName(folder->path);
+        listVisible(localGroup(1), QStringLiteral("notes.txt"), "n");
+        const auto pictureOf = [this](const QString& name) {
+            return fileRow(int(shownNames().indexOf(name)), Qt::DecorationRole).value<QPixmap>();
+        };
+
+        QTRY_COMPARE(pictureOf(QStringLiteral("cat.png")).size(), QSize(40, 20));
+        QCOMPARE(pictureOf(QStringLiteral("cat.png")).toImage().pixelColor(20, 10),
+                 QColor(Qt::red));
+        const qint64 folderIcon = pictureOf(QStringLiteral("Photos")).cacheKey();
+        switchAndWait(folder);
+        QVERIFY(!QFileInfo::exists(folder->path));
+        QCOMPARE(pictureOf(QStringLiteral("Photos")).cacheKey(), folderIcon);
+        QVERIFY(pictureOf(QStringLiteral("notes.txt")).cacheKey() != folderIcon);
     }
 
     // Armed the way the application arms them whenever the view says so.

@@ -1,6 +1,13 @@
 #include "MainViewFixture.h"
+#include "platform/Digest.h"
+#include "platform/VolumesRoot.h"
+#include "store/GroupListFile.h"
+#include "store/VaultPaths.h"
+#include "ui/ChangePasswordWController.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 
 using namespace vexo;
 using test::text;
@@ -63,6 +70,62 @@ private slots:
             const bool group = !expected.header && !expected.addRow;
             QCOMPARE(sidebar().flags(sidebar().index(row)).testFlag(Qt::ItemIsSelectable), group);
         }
+    }
+
+    // An open drive vault's header, All and add rows follow the local
+    // vault's while its folder is there.
+    void driveVaultRowsShowWhileTheirFolderExists() {
+        const QString key = openDriveVault();
+        view().setLeftScrollView();
+        QCOMPARE(sidebar().rowCount(), 9);
+        for (int row = 3; row < 6; ++row)
+            QCOMPARE(sidebar().rowAt(row)->groupName, key);
+        QVERIFY(sidebarRow(3, Role::HeaderRole).toBool());
+        QCOMPARE(sidebarRow(4).toString(), text("group_AllFiles"));
+        QVERIFY(sidebarRow(5, Role::AddRowRole).toBool());
+
+        QVERIFY(QDir(platform::volumePath(key)).removeRecursively());
+        view().setLeftScrollView();
+        QCOMPARE(sidebar().rowCount(), 6);
+        QCOMPARE(sidebarRow(3).toString(), text("group_SECURENOTES"));
+    }
+
+    // The header's one menu entry opens the change-password window for that
+    // vault; the new password's digest reaches the drive's list file.
+    void theDriveHeaderMenuGivesTheVaultANewPassword() {
+        const QString key = openDriveVault();
+        view().setLeftScrollView();
+        std::unique_ptr<QMenu> menu(view().driveVaultMenu(3, &view()));
+        QCOMPARE(menu->actions().size(), 1);
+        QAction* entry = test::entryOf(menu.get(), "changePassword");
+        QVERIFY(entry != nullptr);
+        bool typed = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* window =
+                qobject_cast<ui::ChangePasswordWController*>(QApplication::activeModalWidget());
+            QVERIFY(window != nullptr);
+            QCOMPARE(window->windowTitle(),
+                     platform::localizedText(QStringLiteral("changeVltPassword"),
+                                             {QStringLiteral("Drive.vlt")}));
+            const std::pair<const char*, QString> fields[] = {
+                {"oldPasswordField", QStringLiteral("master")},
+                {"nowPasswordField", QStringLiteral("drive 2")},
+                {"verifyField", QStringLiteral("drive 2")},
+                {"passwordHitField", QStringLiteral("two")}};
+            for (const auto& [name, value] : fields)
+                window->findChild<QLineEdit*>(QLatin1String(name))->setText(value);
+            window->changePasswordAction();
+            typed = true;
+        });
+        entry->trigger();
+        QVERIFY(typed);
+        const QString digest = platform::MD5_32BitUpper(QStringLiteral("drive 2"));
+        QCOMPARE(catalogue().UPLibrary.value(key).first()->password, digest);
+        const auto saved = store::readGroupList(
+            store::AppGroupMoveUPListPath(QFileInfo(base_).fileName(), QStringLiteral("Drive.vlt")),
+            store::ListKind::Drive, key);
+        QVERIFY(saved && !saved->isEmpty());
+        QCOMPARE(saved->first()->password, digest);
     }
 
     void allNotesCountsTheNotesOfEveryNoteGroup() {
