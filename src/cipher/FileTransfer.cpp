@@ -165,12 +165,14 @@ CopyResult storeFile(const FileModelPtr& item, HideSetup& setup, const QString& 
     return {};
 }
 
-CopyResult restoreFile(const FileModelPtr& item, const QString& itemStore,
+CopyResult restoreFile(const FileModelPtr& item, const RestoreSource& from,
                        const QString& storedItemPath, const QString& placeRoot,
                        const ProgressCallback& progressBlock, RestoreJournal& journal) {
     const store::FileModel& model = *item;
-    const QString storedTop = storedPathBelow(itemStore, model, QString());
+    const QString storedTop = storedPathBelow(from.itemStore, model, QString());
     const QString source = store::joinPath(storedTop, storedItemPath);
+    if (leadsOutside(source, from.realStore))
+        return failed(linkLeadsOutsideReason(source));
     const QString dest = store::joinPath(placeRoot, AESPath(storedItemPath));
     QString error;
     if (!journal.makeFolders(parentFolderOf(dest), &error))
@@ -248,17 +250,17 @@ CopyResult hideOneFile(const FileModelPtr& item, HideSetup& setup, const QString
     return result;
 }
 
-CopyResult restoreOneFile(const FileModelPtr& item, const QString& itemStore,
+CopyResult restoreOneFile(const FileModelPtr& item, const RestoreSource& from,
                           const QString& storedItemPath, const ProgressCallback& progressBlock,
                           RestoreJournal& journal) {
-    return restoreOneFileBelow(item, itemStore, storedItemPath, item->path, progressBlock, journal);
+    return restoreOneFileBelow(item, from, storedItemPath, item->path, progressBlock, journal);
 }
 
-CopyResult restoreOneFileBelow(const FileModelPtr& item, const QString& itemStore,
+CopyResult restoreOneFileBelow(const FileModelPtr& item, const RestoreSource& from,
                                const QString& storedItemPath, const QString& placeRoot,
                                const ProgressCallback& progressBlock, RestoreJournal& journal) {
     const CopyResult result =
-        restoreFile(item, itemStore, storedItemPath, placeRoot, progressBlock, journal);
+        restoreFile(item, from, storedItemPath, placeRoot, progressBlock, journal);
     logFailure(result);
     return result;
 }

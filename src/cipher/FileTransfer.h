@@ -51,14 +51,24 @@ std::optional<HideSetup> hideSetupFor(const store::FileModel& item, const QStrin
 CopyResult hideOneFile(const store::FileModelPtr& item, HideSetup& setup, const QString& itemPath,
                        const ProgressCallback& progressBlock);
 
+// Where an unhide reads: the item's store as named and with links resolved
+// (realExistingItemStore). The caller has also found the folder of each
+// stored file it names inside the store, links resolved.
+struct RestoreSource {
+    QString itemStore;
+    QString realStore;
+};
+
 // Restores the stored file at storedItemPath below the item's stored top
-// entry in itemStore (the entry itself when empty) at its place below the
-// item's path, never replacing anything there; notes what it writes in journal.
-CopyResult restoreOneFile(const store::FileModelPtr& item, const QString& itemStore,
+// entry in the store (the entry itself when empty) at its place below the
+// item's path, never replacing anything there; notes what it writes in
+// journal. A stored file that is a link leading outside the store, or to
+// nothing, fails the step before anything is written.
+CopyResult restoreOneFile(const store::FileModelPtr& item, const RestoreSource& from,
                           const QString& storedItemPath, const ProgressCallback& progressBlock,
                           RestoreJournal& journal);
 // The same below placeRoot, a folder that stands in for the item's path.
-CopyResult restoreOneFileBelow(const store::FileModelPtr& item, const QString& itemStore,
+CopyResult restoreOneFileBelow(const store::FileModelPtr& item, const RestoreSource& from,
                                const QString& storedItemPath, const QString& placeRoot,
                                const ProgressCallback& progressBlock, RestoreJournal& journal);
 

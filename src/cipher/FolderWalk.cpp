@@ -32,6 +32,7 @@ struct Walk {
     FileModelPtr item;
     ProgressCallback progressBlock;
     QString itemStore;
+    QString realStore;                  // an unhide's item store, links resolved
     std::optional<HideSetup> hideSetup; // the key text of a hide, taken once
     QString failure;                    // the first failure's reason
     bool storeMadeByRun = false;        // a hide found no item store and made it
@@ -174,8 +175,9 @@ void restoreFolder(Walk& walk, const QString& storedTop, const QString& storedPa
             continue;
         }
         ++ordinal;
-        noteOutcome(walk, restoreOneFileBelow(walk.item, walk.itemStore, childPath, walk.placeRoot,
-                                              reportingAs(walk, ordinal), walk.journal));
+        noteOutcome(walk,
+                    restoreOneFileBelow(walk.item, {walk.itemStore, walk.realStore}, childPath,
+                                        walk.placeRoot, reportingAs(walk, ordinal), walk.journal));
     }
 }
 
@@ -193,6 +195,11 @@ bool renameFlushed(Walk& walk, const QString& folder) {
         return true;
     fail(walk, error);
     return false;
+}
+
+QString noStoredCopyReason(const store::FileModel& item, const QString& storedTop) {
+    return item.path + QStringLiteral(": the vault holds no stored copy of it (") + storedTop +
+           QStringLiteral(" is missing)");
 }
 
 QString placeTakenReason(const QString& place) {
@@ -348,18 +355,42 @@ void restoreWholeFolder(Walk& walk, const QString& storedTop, qint64 ordinal) {
     restoreFolder(walk, storedTop, QString(), ordinal);
 }
 
+// An unhide reads nothing through a store that leads outside the vault (a
+// drive vault may come from anywhere); the run then ends before its clean-up,
+// which would remove a restore mark in the store. A missing store is a
+// missing stored copy.
+bool storeInsideVault(Walk& walk) {
+    QString error;
+    std::optional<QString> realStore;
+    if (!somethingExistsAt(walk.itemStore))
+        error = noStoredCopyReason(*walk.item, storedPathBelow(walk.itemStore, *walk.item, {}));
+    else
+        realStore = realExistingItemStore(*walk.item, walk.itemStore, &error);
+    if (!realStore) {
+        fail(walk, error);
+        return false;
+    }
+    walk.realStore = *realStore;
+    return true;
+}
+
+// The walk below the stored top entry goes into real folders only; a part of
+// the item named by itemPath may be reached through links, which must stay
+// inside the store.
 void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
     const store::FileModel& item = *walk.item;
     const QString storedTop = storedPathBelow(walk.itemStore, item, QString());
+    const QString storedPart = store::joinPath(storedTop, itemPath);
     QString error;
     if (!somethingExistsAt(storedTop))
-        fail(walk, item.path + QStringLiteral(": the vault holds no stored copy of it (") +
-                       storedTop + QStringLiteral(" is missing)"));
+        fail(walk, noStoredCopyReason(item, storedTop));
     else if (!isDirectory(storedTop))
-        noteOutcome(walk, restoreOneFile(walk.item, walk.itemStore, QString(),
+        noteOutcome(walk, restoreOneFile(walk.item, {walk.itemStore, walk.realStore}, QString(),
                                          reportingAs(walk, currentIndex + 1), walk.journal));
     else if (itemPath.isEmpty())
         restoreWholeFolder(walk, storedTop, currentIndex);
+    else if (!staysInside(storedPart, walk.realStore))
+        fail(walk, linkLeadsOutsideReason(storedPart));
     else if (walk.journal.makeFolders(store::joinPath(item.path, AESPath(itemPath)), &error))
         restoreFolder(walk, storedTop, itemPath, currentIndex);
     else
@@ -413,6 +444,8 @@ WalkResult DeCodeAESAtFilemodel(const FileModelPtr& item, const QString& itemPat
         fail(walk, placeTakenReason(item->path));
         return resultOf(walk);
     }
+    if (!storeInsideVault(walk))
+        return resultOf(walk);
     restoreItem(walk, itemPath, currentIndex);
     return finishRestore(walk);
 }

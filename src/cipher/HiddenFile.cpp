@@ -80,6 +80,20 @@ std::optional<QString> storeForOneFile(store::FileModel& item, const QString& it
     return itemStore;
 }
 
+// Where a one-file restore reads, when the store lies inside the vault and
+// the stored file's folder inside the store, links resolved.
+std::optional<RestoreSource> restoreSourceFor(const store::FileModel& item,
+                                              const QString& itemStore, const QString& itemPath) {
+    QString error;
+    const auto realStore = realExistingItemStore(item, itemStore, &error);
+    const QString folder = parentFolderOf(storedPathBelow(itemStore, item, itemPath));
+    if (realStore && staysInside(folder, *realStore))
+        return RestoreSource{itemStore, *realStore};
+    qCWarning(lcVexo, "失败：error：%s",
+              qUtf8Printable(realStore ? linkLeadsOutsideReason(folder) : error));
+    return std::nullopt;
+}
+
 } // namespace
 
 void jiami(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
@@ -106,8 +120,13 @@ void jiemi(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
         createDeDir(*item, itemPath);
         return;
     }
+    const auto from = restoreSourceFor(*item, *itemStore, itemPath);
+    if (!from) {
+        item->isCancel = true;
+        return;
+    }
     RestoreJournal journal;
-    const CopyResult result = restoreOneFile(item, *itemStore, itemPath, progressBlock, journal);
+    const CopyResult result = restoreOneFile(item, *from, itemPath, progressBlock, journal);
     if (result.status == CopyStatus::Copied)
         return;
     journal.rollBack();

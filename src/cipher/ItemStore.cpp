@@ -8,10 +8,12 @@
 #include "store/VaultPaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace vexo::cipher {
 namespace {
@@ -50,6 +52,11 @@ bool overlap(const QString& path, const QString& folder) {
 QString vaultOverlapReason(const QString& itemPath, const QString& vault) {
     return itemPath + QStringLiteral(": lies inside the vault folder ") + vault +
            QStringLiteral(" or holds it, so it cannot be hidden or restored");
+}
+
+bool isLink(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 } // namespace
@@ -122,6 +129,15 @@ std::optional<QString> realExistingItemStore(const store::FileModel& item, const
 bool staysInside(const QString& folder, const QString& realStore) {
     const QString real = QFileInfo(folder).canonicalFilePath();
     return !real.isEmpty() && isAtOrBelow(real, realStore);
+}
+
+bool leadsOutside(const QString& path, const QString& realStore) {
+    return isLink(path) && !staysInside(path, realStore);
+}
+
+QString linkLeadsOutsideReason(const QString& path) {
+    return path + QStringLiteral(": a link that leads outside the item's store, or to nothing; "
+                                 "not followed");
 }
 
 QString realVaultFolderOf(const store::FileModel& item, const QString& itemStore) {

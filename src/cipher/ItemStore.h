@@ -43,6 +43,13 @@ std::optional<QString> realExistingItemStore(const store::FileModel& item, const
                                              QString* error);
 bool staysInside(const QString& folder, const QString& realStore);
 
+// A vault may come from anywhere: a link in an item's store is followed only
+// while it stays inside the store. leadsOutside tells whether path is a
+// symbolic link that leads outside realStore (the store, links resolved) or
+// to nothing; linkLeadsOutsideReason says why such a link is refused.
+bool leadsOutside(const QString& path, const QString& realStore);
+QString linkLeadsOutsideReason(const QString& path);
+
 // The vault folder that holds the item's store, links resolved; empty when it
 // does not exist.
 QString realVaultFolderOf(const store::FileModel& item, const QString& itemStore);

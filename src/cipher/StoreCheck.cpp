@@ -14,9 +14,6 @@
 #include "store/VaultPaths.h"
 
 #include <QCryptographicHash>
-#include <QFile>
-
-#include <sys/stat.h>
 
 namespace vexo::cipher {
 namespace {
@@ -63,17 +60,6 @@ StoreCheck resultOf(const CopyResult& read) {
         break;
     }
     return damaged(read.error);
-}
-
-bool isLink(const QString& path) {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
-// A vault may come from anywhere: a link in the store is followed only while
-// it stays inside the store.
-bool leadsOutside(const Check& check, const QString& path) {
-    return isLink(path) && !staysInside(path, check.realStore);
 }
 
 ChunkHooks hooksFor(Check& check) {
@@ -158,9 +144,8 @@ StoreCheck checkEntry(Check& check, const QString& path, bool isItemsOwnEntry) {
             return damaged(path + QStringLiteral(": a folder, where a file was hidden"));
         return checkFolder(check, path);
     }
-    if (leadsOutside(check, path))
-        return damaged(path + QStringLiteral(": a link that leads outside the item's store, or to "
-                                             "nothing; not followed"));
+    if (leadsOutside(path, check.realStore))
+        return damaged(linkLeadsOutsideReason(path));
     return isItemsOwnEntry ? checkSingleFile(check, path) : checkStoredFile(check, path, {});
 }
 

@@ -1,5 +1,9 @@
+#include "StoreDamage.h"
 #include "VaultFixture.h"
+#include "cipher/ItemOnDisk.h"
+#include "cipher/ItemStore.h"
 #include "cipher/PosixFiles.h"
+#include "cipher/StoreCheck.h"
 #include "support/TestEnvironment.h"
 
 #include <fcntl.h>
@@ -406,6 +410,106 @@ private slots:
             QCOMPARE(
                 contentsBelow(item->path),
                 (Snapshot{{intruder == u"file" ? QString() : QStringLiteral("mine"), "mine"}}));
+    }
+
+    // A link in a store is followed while it stays inside the store, as the
+    // store check allows; one to a folder is refused by both. The stored file
+    // of file in the item (the item itself when empty) moves to "copy" at the
+    // top of the store, or a folder takes that name, and a link to it takes
+    // the stored file's place.
+    void linksInsideTheStoreAreFollowedAsChecked_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("linkText");
+        QTest::addColumn<bool>("toFolder");
+        addRow("single file, relative link", "", "copy", false);
+        addRow("file in a folder, link up the tree", "x/b", "../../copy", false);
+        addRow("file in a folder, absolute link", "x/b", "{store}/copy", false);
+        addRow("link to a folder in the store", "", "copy", true);
+    }
+    void linksInsideTheStoreAreFollowedAsChecked() {
+        QFETCH(QString, file);
+        QFETCH(QString, linkText);
+        QFETCH(bool, toFolder);
+        const auto item = file.isEmpty() ? VaultFixture::itemFor(vault_->path(QStringLiteral("a")))
+                                         : vault_->folderItem(QStringLiteral("Docs"), {file});
+        if (file.isEmpty())
+            writeFile(item->path, randomBytes(3000));
+        const Snapshot original = contentsBelow(item->path);
+        QVERIFY(hideAndRemove(item));
+        const QString store = vault_->storeOf(item);
+        const QString stored = storedPathOf(*item, file);
+        const QString copy = store + QStringLiteral("/copy");
+        QVERIFY(toFolder ? QFile::remove(stored) && QDir().mkdir(copy)
+                         : QFile::rename(stored, copy));
+        QVERIFY(QFile::link(linkText.replace(QStringLiteral("{store}"), store), stored));
+
+        QCOMPARE(checkItemStore(item).state, toFolder ? StoreState::Damaged : StoreState::Intact);
+        const WalkResult result = DeCodeAESAtFilemodel(item, QString());
+        QCOMPARE(result.outcome, toFolder ? WalkOutcome::Failed : WalkOutcome::Succeeded);
+        QCOMPARE(contentsBelow(item->path), toFolder ? Snapshot() : original);
+        QVERIFY(QFileInfo(stored).isSymLink());
+    }
+
+    // A part of an item restored on its own (by the walk below a stored
+    // folder, or by the one-file step) is refused when it is reached through
+    // a link out of the store, however deep: nothing is written anywhere. The
+    // linked entry of item "Docs" moves outside the vault and a link to it
+    // takes its place in the store.
+    void partsReachedThroughLinksOutAreRefused_data() {
+        QTest::addColumn<QString>("linked");
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<bool>("oneFile");
+        addRow("linked folder, by the walk", "x", "x", false);
+        addRow("folder below a linked one, by the walk", "x", "x/z", false);
+        addRow("file below a linked folder, one file", "x", "x/b", true);
+        addRow("linked file, one file", "a", "a", true);
+    }
+    void partsReachedThroughLinksOutAreRefused() {
+        QFETCH(QString, linked);
+        QFETCH(QString, part);
+        QFETCH(bool, oneFile);
+        const auto item = vault_->folderItem(QStringLiteral("Docs"), names("a x/b x/z/c"));
+        QVERIFY(hideAndRemove(item));
+        const QString stored = storedPathOf(*item, linked);
+        const QString outside = vault_->path(QStringLiteral("outside"));
+        QVERIFY(QDir().rename(stored, outside) && QFile::link(outside, stored));
+        const QStringList before = diskStateBelow(vault_->path(QString()));
+
+        if (oneFile) {
+            jiemi(item, part, false);
+            QVERIFY(item->isCancel);
+        } else {
+            const WalkResult result = DeCodeAESAtFilemodel(item, part);
+            QCOMPARE(result.outcome, WalkOutcome::Failed);
+            QCOMPARE(result.reason, linkLeadsOutsideReason(storedPathOf(*item, part)));
+        }
+        QCOMPARE(diskStateBelow(vault_->path(QString())), before);
+    }
+
+    // Links planted beside the stored copy are never read by an unhide; the
+    // restore mark written where one stands replaces it, and removing the
+    // store afterwards takes the links, never what they lead to.
+    void linksBesideTheStoredCopyLeadNowhere() {
+        const auto item = vault_->folderItem(QStringLiteral("Docs"), names("a x/b"));
+        const Snapshot original = contentsBelow(item->path);
+        QVERIFY(hideAndRemove(item));
+        const QString outside = vault_->path(QStringLiteral("outside"));
+        writeFile(outside + QStringLiteral("/file"), "not the vault's");
+        writeFile(outside + QStringLiteral("/folder/deep"), "not the vault's either");
+        const QString store = vault_->storeOf(item);
+        const QString mark = restoreMarkOf(store);
+        QVERIFY(QFile::link(outside + QStringLiteral("/file"), mark));
+        QVERIFY(QFile::link(outside + QStringLiteral("/file"), store + QStringLiteral("/file")));
+        QVERIFY(QDir().mkpath(store + QStringLiteral("/sub")));
+        QVERIFY(QFile::link(outside, store + QStringLiteral("/sub/folder")));
+        const QStringList outsideBefore = diskStateBelow(outside);
+
+        QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
+        QCOMPARE(contentsBelow(item->path), original);
+        QVERIFY(!QFileInfo(mark).isSymLink() && QFileInfo(mark).isFile());
+        QVERIFY(removeItemAside(store));
+        QVERIFY(!somethingExistsAt(store));
+        QCOMPARE(diskStateBelow(outside), outsideBefore);
     }
 
     void drivesWithoutRoomAreRefusedBeforeWriting() {
