@@ -13,7 +13,6 @@
 #include "platform/Log.h"
 #include "platform/VolumesRoot.h"
 #include "store/GroupFolderName.h"
-#include "store/HelpClass.h"
 #include "store/VaultPaths.h"
 #include "vault/ItemRuns.h"
 #include "vault/ItemWalk.h"
@@ -324,7 +323,6 @@ void MainViewController::AddFileActionForPaths(const QStringList& paths,
 }
 
 void MainViewController::encryptModel(const QList<FileModelPtr>& items, qsizetype index) {
-    store::HelpClass::sharedInstance().setIsEditCancel(false);
     VaultCatalogue* catalogue = &catalogue_;
     const QList<FileModelPtr> walked = items.mid(index);
     walkItems(catalogue_, walked, true, [catalogue, walked](const WalkSummary& summary) {

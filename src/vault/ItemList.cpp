@@ -16,6 +16,18 @@ void renumber(QList<FileModelPtr>& items) {
         items[i]->fileIndex = i;
 }
 
+// Sorting the items shown clears the cancel marks of the items it compares:
+// every one of them when there are two or more. While any run is under way
+// the marks stay, since a running item's mark is what keeps its run stopped
+// after a cancel or a failure.
+void sortShown(QList<FileModelPtr>& items, qint64 sortType, bool ascending, bool runsUnderWay) {
+    if (items.size() > 1 && !runsUnderWay) {
+        for (const FileModelPtr& item : std::as_const(items))
+            item->isCancel = false;
+    }
+    sortItems(items, sortType, ascending);
+}
+
 } // namespace
 
 int compareBy(qint64 sortType, const store::FileModel& a, const store::FileModel& b) {
@@ -52,7 +64,7 @@ void MainViewController::chooseItemsShown() {
     if (sortType == 0)
         sortType = 1;
     if (!searchText.isEmpty()) {
-        sortItems(searchFiles, sortType, isAscending);
+        sortShown(searchFiles, sortType, isAscending, catalogue_.runsUnderWay());
         selected_ItemList = searchFiles;
         return;
     }
@@ -65,9 +77,9 @@ void MainViewController::chooseItemsShown() {
         selected_ItemList.clear();
         for (const store::GroupModelPtr& each : groups)
             selected_ItemList += each->fileModels;
-        sortItems(selected_ItemList, sortType, isAscending);
+        sortShown(selected_ItemList, sortType, isAscending, catalogue_.runsUnderWay());
     } else if (group) {
-        sortItems(group->fileModels, sortType, isAscending);
+        sortShown(group->fileModels, sortType, isAscending, catalogue_.runsUnderWay());
         renumber(group->fileModels);
         selected_ItemList = group->fileModels;
     } else {

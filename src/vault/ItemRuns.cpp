@@ -36,12 +36,15 @@ cipher::ProgressCallback progressReporter(VaultCatalogue* catalogue, const FileM
     };
 }
 
+void prepareRun(const FileModelPtr& item) {
+    item->isCancel = false;
+    store::HelpClass::sharedInstance().setEditModel(item);
+}
+
 RunOutcome runItem(VaultCatalogue* catalogue, const FileModelPtr& item, bool hiding,
                    cipher::Durability durability) {
     item->currentEncryptSize = 0;
-    item->isCancel = false;
     item->startEncryptDate = platform::currentMilliseconds();
-    store::HelpClass::sharedInstance().setIsEditCancel(false);
     const cipher::ProgressCallback report = progressReporter(catalogue, item);
     RunOutcome outcome;
     if (hiding) {

@@ -30,8 +30,15 @@ struct RunOutcome {
 cipher::ProgressCallback progressReporter(VaultCatalogue* catalogue,
                                           const store::FileModelPtr& item);
 
-// Worker thread: runs the engine on item with the run fields reset and the
-// shared cancel flag cleared, reporting progress to the catalogue.
+// Main thread, as a run on item is started: the item carries no cancel of
+// its own and is the record the cancel button marks. Together with clearing
+// the shared cancel flag at the start (never on the worker, which would wipe
+// a cancel pressed before it took the run up), a cancel pressed at any moment
+// after the start stops the run.
+void prepareRun(const store::FileModelPtr& item);
+
+// Worker thread: runs the engine on item (prepared with prepareRun) with its
+// progress fields reset, reporting progress to the catalogue.
 // A hide with Durability::LeftToCaller must be followed by a sync of the
 // store's file system before the outcome is applied.
 RunOutcome runItem(VaultCatalogue* catalogue, const store::FileModelPtr& item, bool hiding,

@@ -3,6 +3,7 @@
 #include "cipher/HiddenFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Localization.h"
+#include "store/HelpClass.h"
 #include "store/VaultPaths.h"
 #include "vault/ItemRuns.h"
 #include "vault/MainViewController.h"
@@ -140,6 +141,7 @@ void step(const std::shared_ptr<Walk>& walk) {
     const store::FileModelPtr item = walk->items.at(walk->next);
     const qsizetype position = walk->next;
     item->isEncrtypt = walk->hiding; // the target state, shown at once
+    prepareRun(item);
     emit walk->catalogue->itemChanged(item);
     // An item added without a digest gets one before it is hidden, off the
     // main thread; the record takes it on the main thread.
@@ -166,6 +168,9 @@ void walkItems(VaultCatalogue& catalogue, QList<store::FileModelPtr> items, bool
     emit catalogue.progressStateChanged(
         platform::localizedStringForKey(QStringLiteral("process.text")), true);
     catalogue.runStarted();
+    // Cleared once for the whole walk, so that a cancel between two items
+    // still ends it.
+    store::HelpClass::sharedInstance().setIsEditCancel(false);
     step(std::make_shared<Walk>(
         Walk{&catalogue, std::move(items), hiding, std::move(finished), 0, {}, {}}));
 }

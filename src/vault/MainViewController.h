@@ -133,7 +133,8 @@ public:
     // Chooses the items to show (a group's own items; for "All files" every
     // item of the vault; the search results while searching) and sorts them
     // by sortType and isAscending. A group's own list is sorted in place, so
-    // the next save keeps that order.
+    // the next save keeps that order. The sort clears the cancel marks of the
+    // items it orders, unless a run is under way.
     void chooseItemsShown();
 
     // Runs the search for text (case-insensitive part of the name) over the

@@ -59,6 +59,8 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
     emit catalogue_.progressStateChanged(
         platform::localizedStringForKey(QStringLiteral("process.text")), true);
 
+    store::HelpClass::sharedInstance().setIsEditCancel(false);
+    prepareRun(item);
     VaultCatalogue* catalogue = &catalogue_;
     catalogue_.runStarted();
     catalogue_.startWork([catalogue, item, hiding, completed = std::move(completed)] {

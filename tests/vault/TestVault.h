@@ -12,8 +12,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSemaphore>
 
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace vexo::test {
 
@@ -114,6 +118,47 @@ struct TestVault {
     vault::VaultCatalogue catalogue{prompt};
     vault::MainViewController controller{catalogue};
     bool running = false; // a hide or unhide is under way
+};
+
+// A gate that worker jobs wait at until the test opens it. It opens by
+// itself when it goes, so a case that ends early leaves no worker waiting.
+class Gate {
+public:
+    Gate() = default;
+    Gate(const Gate&) = delete;
+    Gate& operator=(const Gate&) = delete;
+    ~Gate() { open(); }
+
+    // What a worker runs to wait at the gate. It holds the gate's state, so it
+    // may outlive the gate.
+    std::function<void()> waiter() const {
+        return [state = state_] {
+            state->reached = true;
+            state->open.acquire();
+            state->open.release(); // whoever comes later passes too
+        };
+    }
+    // Whether a worker has come to the gate.
+    bool reached() const { return state_->reached; }
+    void open() {
+        if (!std::exchange(opened_, true))
+            state_->open.release();
+    }
+
+    // Leaves catalogue one worker and makes it wait here: work started
+    // meanwhile queues until the gate opens, as when every worker is busy.
+    void holdWorkersOf(vault::VaultCatalogue& catalogue) const {
+        catalogue.workers().setMaxThreadCount(1);
+        catalogue.workers().start(waiter());
+    }
+
+private:
+    struct State {
+        std::atomic<bool> reached{false};
+        QSemaphore open;
+    };
+    std::shared_ptr<State> state_ = std::make_shared<State>();
+    bool opened_ = false;
 };
 
 // The names of items, in their order.

@@ -70,6 +70,23 @@ private slots:
         QCOMPARE(test::readFile(file(3)), content(3));
     }
 
+    // Every worker is busy when the walk starts; the user cancels at once.
+    void aCancelBeforeTheFirstItemRunsStopsTheWalk() {
+        const QByteArray listBefore = test::readFile(store::AppGroupDirListPath());
+        {
+            test::Gate busy;
+            busy.holdWorkersOf(catalogue());
+            controller().doFileType = 3;
+            controller().UnhideFileOrHideFileAction();
+            controller().encryptCancelBtnAction();
+        }
+        QVERIFY(vault().waitUntilIdle());
+        QCOMPARE(visibleCount(), 0);
+        for (int i = 1; i <= 5; ++i)
+            QVERIFY(!QFileInfo::exists(file(i)));
+        QCOMPARE(test::readFile(store::AppGroupDirListPath()), listBefore);
+    }
+
     void theOpenButtonUnhidesAHiddenItem() {
         const auto item = vault().itemAt(file(1));
         controller().deCodeAESAtFilemodel(item);

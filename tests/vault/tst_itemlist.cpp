@@ -79,6 +79,36 @@ private slots:
         QCOMPARE(namesOf(controller().selected_ItemList), namesOf(photos->fileModels));
     }
 
+    void showingClearsTheCancelMarksOfTheItemsItSorts_data() {
+        QTest::addColumn<qint64>("groupIndex");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("the whole vault") << qint64(1) << QString() << true;
+        QTest::newRow("one group") << qint64(2) << QString() << true;
+        QTest::newRow("two matches") << qint64(2) << QStringLiteral("c") << true;
+        QTest::newRow("one match, nothing compared") << qint64(2) << QStringLiteral("png") << false;
+    }
+
+    // The marks of a cancelled or failed run go when the items shown are
+    // sorted; items not shown keep theirs.
+    void showingClearsTheCancelMarksOfTheItemsItSorts() {
+        QFETCH(qint64, groupIndex);
+        QFETCH(QString, search);
+        QFETCH(bool, cleared);
+        QList<store::FileModelPtr> everyItem;
+        for (const auto& group : catalogue().groupDirList)
+            everyItem += group->fileModels;
+        for (const auto& each : everyItem)
+            each->isCancel = true;
+        controller().selectGroupIndex = groupIndex;
+        controller().controlTextDidChange(search);
+        QVERIFY(!controller().selected_ItemList.isEmpty());
+        for (const auto& each : everyItem) {
+            const bool shown = controller().selected_ItemList.contains(each);
+            QCOMPARE(each->isCancel.load(), !(shown && cleared));
+        }
+    }
+
     // A search looks at the selected group's own items only, All files too.
     void searchingMatchesPartsOfNames() {
         controller().selectGroupIndex = 2;

@@ -114,6 +114,66 @@ private slots:
         QCOMPARE(test::readFile(item_->path), content_);
     }
 
+    void aCancelBeforeAWorkerTakesTheRunUpStopsIt_data() {
+        QTest::addColumn<bool>("hiding");
+        QTest::newRow("hide") << true;
+        QTest::newRow("unhide") << false;
+    }
+
+    // Every worker is busy when the switch starts; the user cancels at once.
+    void aCancelBeforeAWorkerTakesTheRunUpStopsIt() {
+        QFETCH(bool, hiding);
+        if (!hiding)
+            QVERIFY(vault().switchAndWait(item_));
+        const QByteArray listBefore = test::readFile(store::AppGroupDirListPath());
+        bool completed = false;
+        {
+            test::Gate busy;
+            busy.holdWorkersOf(catalogue());
+            controller().visableChange(item_, [&] { completed = true; });
+            controller().encryptCancelBtnAction();
+        }
+        QVERIFY(vault().waitUntilIdle());
+        QVERIFY(!completed);
+        QCOMPARE(item_->isEncrtypt.load(), !hiding); // as before the switch
+        QCOMPARE(QFileInfo::exists(item_->path), hiding);
+        QCOMPARE(QFileInfo(store::itemStorePath(*item_)).isDir(), !hiding);
+        QCOMPARE(test::readFile(store::AppGroupDirListPath()), listBefore);
+    }
+
+    // The user cancels a hide; before its run notices, another switch starts
+    // (which forgets the shared cancel) and the file list is rebuilt. The
+    // cancelled run still stops.
+    void aRebuildDoesNotReviveACancelledRun() {
+        const auto other = TestVault::listVisibleItem(
+            allFiles(), base() + QStringLiteral("/Documents/other.txt"), "other");
+        catalogue().workers().setMaxThreadCount(2);
+        test::Gate gate;
+        catalogue().progressObserver = [this, wait = gate.waiter(),
+                                        pressed = std::make_shared<std::atomic<bool>>(false)](
+                                           const store::FileModelPtr& item, qint64) {
+            if (item != item_ || pressed->exchange(true))
+                return;
+            controller().encryptCancelBtnAction();
+            wait();
+        };
+        controller().visableChange(item_);
+        QVERIFY(QTest::qWaitFor([&] { return gate.reached(); }, 20000));
+        bool otherDone = false;
+        controller().visableChange(other, [&] { otherDone = true; });
+        QVERIFY(QTest::qWaitFor([&] { return otherDone; }, 20000));
+        controller().chooseItemsShown();
+        QCOMPARE(controller().selected_ItemList.size(), 2);
+        gate.open();
+        catalogue().workers().waitForDone();
+        QVERIFY(QTest::qWaitFor([this] { return !catalogue().runsUnderWay(); }, 20000));
+
+        QVERIFY(!item_->isEncrtypt);
+        QCOMPARE(test::readFile(item_->path), content_);
+        QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
+        QVERIFY(other->isEncrtypt);
+    }
+
     void workRunningAtALockEndsRecordedAndLaterChangesStay() {
         auto unlocked = std::make_unique<vault::MainViewController>(catalogue());
         unlocked->visableChange(item_);
