@@ -1125,5 +1125,45 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>PasswordMenuItem2.title</source>
         <translation>Change Password…</translation>
     </message>
+    <message>
+        <source>note_Item1</source>
+        <translation>Delete Note</translation>
+    </message>
+    <message>
+        <source>note_Item2</source>
+        <translation>New Note</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem1</source>
+        <translation>Date Added</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem2</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem3</source>
+        <translation>Date Created</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem4</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem5</source>
+        <translation>Descending</translation>
+    </message>
+    <message>
+        <source>noteNotSaved</source>
+        <translation>The note “%1” could not be saved.</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem10.text</source>
+        <translation>Show Fonts</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem11.text</source>
+        <translation>Show Colors</translation>
+    </message>
 </context>
 </TS>

@@ -755,5 +755,45 @@
         <source>PasswordMenuItem2.title</source>
         <translation>修改密码…</translation>
     </message>
+    <message>
+        <source>note_Item1</source>
+        <translation>删除便签</translation>
+    </message>
+    <message>
+        <source>note_Item2</source>
+        <translation>新建便签</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem1</source>
+        <translation>添加日期</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem2</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem3</source>
+        <translation>创建日期</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem4</source>
+        <translation>升序</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem5</source>
+        <translation>降序</translation>
+    </message>
+    <message>
+        <source>noteNotSaved</source>
+        <translation>无法保存便签“%1”。</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem10.text</source>
+        <translation>显示字体</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem11.text</source>
+        <translation>显示颜色</translation>
+    </message>
 </context>
 </TS>

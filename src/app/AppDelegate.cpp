@@ -9,6 +9,7 @@
 #include "ui/GuideViewController.h"
 #include "ui/MainView.h"
 #include "ui/MenuBar.h"
+#include "ui/NoteView.h"
 #include "ui/WelcomeWindowController.h"
 #include "ui/loginViewcontroller.h"
 #include "vault/VaultFolders.h"
@@ -124,6 +125,10 @@ void AppDelegate::connectMenuCommands() {
         {bar->item(kFormat, kTextMenu, kAlignRight), FormatCommand::AlignRight}};
     for (const auto& [action, command] : formatItems)
         on(action, [this, command] { formatAction(command); });
+    on(bar->item(kFormat, kFontMenu, kShowFonts),
+       [this] { forwardToMainView([](ui::MainView& view) { view.noteView().showFontPanel(); }); });
+    on(bar->item(kFormat, kFontMenu, kShowColors),
+       [this] { forwardToMainView([](ui::MainView& view) { view.noteView().showColorPanel(); }); });
     on(bar->item(kPassword, kLock), [this] { lockvexoAction(); });
     on(bar->item(kPassword, kChangePassword), [this] { enterChangePassword(); });
     on(bar->item(kWindow, kMinimize), [this] { mainWindow_.showMinimized(); });
@@ -246,7 +251,7 @@ void AppDelegate::addFileAction() {
 }
 
 void AppDelegate::addNoteFileAction() {
-    forwardToMainView([](ui::MainView& view) { view.controller().addNoteAction(); });
+    forwardToMainView([](ui::MainView& view) { view.noteView().addNoteAction(); });
 }
 
 void AppDelegate::hideItemAction() {

@@ -49,7 +49,7 @@ ChangePasswordWController::ChangePasswordWController(vault::Prompt& prompt, QWid
     fillBackground(this, kSidebarColour, Qt::white);
     setFixedSize(kSize);
 
-    grid_->setContentsMargins(20, 18, 20, 12);
+    grid_->setContentsMargins(0, 18, 0, 12);
     grid_->setVerticalSpacing(6);
     oldPassword_ = addPasswordRow(QStringLiteral("oldPassword"),
                                   QStringLiteral("oldPasswordLabel.stringValue"));
@@ -80,7 +80,7 @@ ChangePasswordWController::ChangePasswordWController(vault::Prompt& prompt, QWid
     layout->addLayout(grid_);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    layout->setContentsMargins(0, 0, 20, 16);
+    layout->setContentsMargins(20, 0, 20, 16);
 
     connect(cancelBtn_, &QPushButton::clicked, this, &ChangePasswordWController::cancelAction);
     connect(changePasswordBtn_, &QPushButton::clicked, this,

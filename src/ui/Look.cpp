@@ -14,6 +14,15 @@ QWidget* fillBackground(QWidget* widget, QColor colour, QColor text) {
     return widget;
 }
 
+QWidget* dividerLine(Qt::Orientation orientation) {
+    QWidget* divider = fillBackground(new QWidget, kLineColour);
+    if (orientation == Qt::Horizontal)
+        divider->setFixedHeight(1);
+    else
+        divider->setFixedWidth(1);
+    return divider;
+}
+
 void styleRowList(QListView* list, QColor background) {
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::NoSelection);

@@ -24,6 +24,9 @@ QWidget* fillBackground(QWidget* widget, QColor colour, QColor text = kMutedText
 // scrolling, pointer tracking for hover, and background behind the rows.
 void styleRowList(QListView* list, QColor background);
 
+// A divider one point thick across the given orientation's length.
+QWidget* dividerLine(Qt::Orientation orientation);
+
 // Moves window so that it stands centred over the frame of over (left where
 // it is when over is null).
 void centreOver(QWidget* window, const QWidget* over);

@@ -7,6 +7,7 @@
 #include "ui/GroupSidebarModel.h"
 #include "ui/GroupSidebarView.h"
 #include "ui/Look.h"
+#include "ui/NoteView.h"
 #include "ui/PictureButton.h"
 #include "ui/ProgressPanel.h"
 
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
@@ -29,6 +31,8 @@ using platform::localizedStringForKey;
 constexpr int kTitleBarHeight = 44;
 constexpr int kSidebarWidth = 200;
 constexpr int kBottomBarHeight = 50;
+constexpr int kBottomButtonSide = 30;
+constexpr int kBottomIconSide = 24;
 constexpr int kPauseMs = 250;
 constexpr int kLockButtonPointSize = 13;
 constexpr int kSortButtonPointSize = 11;
@@ -38,15 +42,6 @@ QString rgb(QColor colour) {
         .arg(colour.red())
         .arg(colour.green())
         .arg(colour.blue());
-}
-
-QWidget* line(Qt::Orientation orientation) {
-    QWidget* divider = fillBackground(new QWidget, kLineColour);
-    if (orientation == Qt::Horizontal)
-        divider->setFixedHeight(1);
-    else
-        divider->setFixedWidth(1);
-    return divider;
 }
 
 } // namespace
@@ -61,14 +56,19 @@ MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildTitleBar());
-    auto* titleLine = line(Qt::Horizontal);
+    auto* titleLine = dividerLine(Qt::Horizontal);
     titleLine->setObjectName(QStringLiteral("titleLine"));
     layout->addWidget(titleLine);
     auto* body = new QHBoxLayout;
     body->setSpacing(0);
     body->addWidget(buildLeftPane());
-    body->addWidget(line(Qt::Vertical));
-    body->addWidget(buildRightPane(), 1);
+    body->addWidget(dividerLine(Qt::Vertical));
+    // Exactly one of the file list and the note view shows.
+    rightStack_ = new QStackedWidget;
+    rightStack_->addWidget(buildRightPane());
+    noteRightView_ = new NoteView(controller_);
+    rightStack_->addWidget(noteRightView_);
+    body->addWidget(rightStack_, 1);
     layout->addLayout(body, 1);
 
     for (QTimer* pause : {addGroupPause_, addFilePause_, togglePause_}) {
@@ -90,13 +90,26 @@ MainView::MainView(vault::VaultCatalogue& catalogue, QWidget* parent)
     });
     connectFileList();
     connectSidebar();
+    connectNoteView();
+}
+
+void MainView::connectNoteView() {
+    connect(noteRightView_, &NoteView::userActed, this, &MainView::userActed);
+    connect(noteRightView_, &NoteView::sortTitleChanged, sortBtn_, &QPushButton::setText);
+    connect(noteRightView_, &NoteView::pathsDropped, this, &MainView::dropPaths);
+}
+
+bool MainView::showsNotes() const {
+    return controller_.selectGroupName == store::kSystemDevicNoteName;
 }
 
 void MainView::connectFileList() {
     vault::VaultCatalogue& catalogue = controller_.catalogue();
     connect(&controller_, &vault::MainViewController::selectionChanged, this,
-            &MainView::setRightScrollView);
-    connect(&catalogue, &vault::VaultCatalogue::listsChanged, this, &MainView::setRightScrollView);
+            [this] { setRightScrollView(); });
+    // A list saved keeps the open note open.
+    connect(&catalogue, &vault::VaultCatalogue::listsChanged, this,
+            [this] { setRightScrollView(true); });
     connect(&catalogue, &vault::VaultCatalogue::itemChanged, this,
             [this](const store::FileModelPtr& item) {
                 fileModel_->itemChanged(item);
@@ -167,7 +180,9 @@ QWidget* MainView::buildTitleBar() {
                                            " border: none; border-radius: 3px; }")
                                 .arg(rgb(kMutedTextColour)));
     connect(sortBtn_, &QPushButton::clicked, this, [this] {
-        showMenu(applicationDockMenu(this), sortBtn_->mapToGlobal(QPoint(0, sortBtn_->height())));
+        showMenu(showsNotes() ? noteRightView_->applicationNotesDockMenu(this)
+                              : applicationDockMenu(this),
+                 sortBtn_->mapToGlobal(QPoint(0, sortBtn_->height())));
     });
     layout->addWidget(sortBtn_);
 
@@ -181,10 +196,8 @@ QWidget* MainView::buildTitleBar() {
     searchBarBack->setFixedWidth(200);
     auto* searchLayout = new QHBoxLayout(searchBarBack);
     searchLayout->setContentsMargins(6, 2, 6, 2);
-    auto* searchBtn = new PictureButton;
-    searchBtn->setObjectName(QStringLiteral("searchBtn"));
-    searchBtn->setPicture(QStringLiteral("About/searchBarIcon.png"));
-    searchBtn->setFixedSize(18, 18);
+    auto* searchBtn = new PictureButton(QStringLiteral("searchBtn"),
+                                        QStringLiteral("About/searchBarIcon.png"), 18, 16);
     connect(searchBtn, &QPushButton::clicked, this, &MainView::clickSearchAction);
     searchLayout->addWidget(searchBtn);
     searchTextField_ = new QLineEdit;
@@ -226,7 +239,7 @@ QWidget* MainView::buildRightPane() {
     itemScrollView_ = new FileListView;
     itemScrollView_->setModel(fileModel_);
     layout->addWidget(itemScrollView_, 1);
-    layout->addWidget(line(Qt::Horizontal));
+    layout->addWidget(dividerLine(Qt::Horizontal));
     layout->addWidget(buildBottomBar());
 
     // The hint lies over the empty list; drops on it reach the list.
@@ -249,14 +262,16 @@ QWidget* MainView::buildBottomBar() {
     layout->setContentsMargins(12, 0, 24, 0);
 
     PictureButton* addGroupBtn =
-        addBottomButton(QStringLiteral("addGroupBtn"), QStringLiteral("About/AddGroupForUP.png"));
+        new PictureButton(QStringLiteral("addGroupBtn"), QStringLiteral("About/AddGroupForUP.png"),
+                          kBottomButtonSide, kBottomIconSide);
     connect(addGroupBtn, &QPushButton::clicked, this, [this] {
         qCInfo(lcVexo, "add vlt to app");
         addGroupPause_->start();
     });
     layout->addWidget(addGroupBtn);
     PictureButton* addFileBtn =
-        addBottomButton(QStringLiteral("addFileBtn"), QStringLiteral("About/addFileBtn.png"));
+        new PictureButton(QStringLiteral("addFileBtn"), QStringLiteral("About/addFileBtn.png"),
+                          kBottomButtonSide, kBottomIconSide);
     connect(addFileBtn, &QPushButton::clicked, this, [this] {
         qCInfo(lcVexo, "add file to app");
         addFilePause_->start();
@@ -277,8 +292,9 @@ QWidget* MainView::buildBottomBar() {
         emit userActed();
     });
     layout->addWidget(rightBottom_leftBtn_);
-    rightBottom_rightBtn_ = addBottomButton(QStringLiteral("rightBottom_rightBtn"),
-                                            QStringLiteral("About/DropDownMenuIcon.png"));
+    rightBottom_rightBtn_ = new PictureButton(QStringLiteral("rightBottom_rightBtn"),
+                                              QStringLiteral("About/DropDownMenuIcon.png"),
+                                              kBottomButtonSide, kBottomIconSide);
     connect(rightBottom_rightBtn_, &QPushButton::clicked, this, [this] {
         if (!busy())
             showMenu(file_itemMenu(this), rightBottom_rightBtn_->mapToGlobal(
@@ -289,15 +305,6 @@ QWidget* MainView::buildBottomBar() {
     return bar;
 }
 
-PictureButton* MainView::addBottomButton(const QString& name, const QString& picture) {
-    auto* button = new PictureButton;
-    button->setObjectName(name);
-    button->setPicture(picture);
-    button->setFixedSize(30, 30);
-    button->setIconSize(QSize(24, 24));
-    return button;
-}
-
 bool MainView::setUp(bool firstRun) {
     if (!controller_.setUp(firstRun))
         return false;
@@ -306,13 +313,18 @@ bool MainView::setUp(bool firstRun) {
     return true;
 }
 
-void MainView::setRightScrollView() {
+void MainView::setRightScrollView(bool keepOpenNote) {
     // A note group's notes belong to the note view.
-    const bool notes = controller_.selectGroupName == store::kSystemDevicNoteName;
-    if (notes)
+    const bool notes = showsNotes();
+    if (notes) {
         controller_.selected_ItemList.clear();
-    else
+        rightStack_->setCurrentWidget(noteRightView_);
+        noteRightView_->setNoteTableListView(keepOpenNote);
+    } else {
+        noteRightView_->saveOpenNote();
+        rightStack_->setCurrentIndex(0);
         controller_.chooseItemsShown();
+    }
     fileModel_->setItems(controller_.selected_ItemList, int(controller_.selectGroup_ItemIndex));
     dropArrowView_->setVisible(!notes && controller_.selected_ItemList.isEmpty());
     refreshFileTypeTitle();

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QStackedWidget;
 class QTimer;
 
 namespace vexo::ui {
@@ -18,14 +19,15 @@ class FileListModel;
 class FileListView;
 class GroupSidebarModel;
 class GroupSidebarView;
+class NoteView;
 class PictureButton;
 class ProgressPanel;
 
 // The window's content while the vault is unlocked: the title bar (lock
 // button, sort button, search bar), the left pane with the group sidebar and
 // the progress panel, and the right pane with the file list and its bottom
-// bar. It holds the vault's controller for this unlock and only calls it;
-// every flow runs in the vault library, and the views redraw from its
+// bar, or the note view while a note group is selected. It holds the vault's controller for this
+// unlock and only calls it; every flow runs in the vault library, and the views redraw from its
 // signals.
 class MainView : public QWidget {
     Q_OBJECT
@@ -49,8 +51,11 @@ public:
     void formatAction(FormatCommand command);
     // Paths dropped on the right pane: they are added to the vault.
     void dropPaths(const QStringList& paths);
-    // Rebuilds the file list from the controller's choice of items.
-    void setRightScrollView();
+    // Rebuilds the file list from the controller's choice of items, or the
+    // note column while a note group is selected (keepOpenNote: see
+    // NoteView::setNoteTableListView).
+    void setRightScrollView(bool keepOpenNote = false);
+    NoteView& noteView() { return *noteRightView_; }
     // Rebuilds the group sidebar from the controller's lists.
     void setLeftScrollView();
     GroupSidebarModel& sidebar() { return *sidebarModel_; }
@@ -97,9 +102,10 @@ private:
     QWidget* buildLeftPane();
     QWidget* buildRightPane();
     QWidget* buildBottomBar();
-    PictureButton* addBottomButton(const QString& name, const QString& picture);
     void connectFileList();
     void connectSidebar();
+    void connectNoteView();
+    bool showsNotes() const;
     void startNameEditing();
     void refreshFileTypeTitle();
     void showMenu(QMenu* menu, const QPoint& globalPosition);
@@ -117,7 +123,9 @@ private:
     QLineEdit* searchTextField_ = nullptr;
     QWidget* leftContentView_ = nullptr;
     ProgressPanel* progressView_ = nullptr;
+    QStackedWidget* rightStack_ = nullptr;
     QWidget* rightContentView_ = nullptr;
+    NoteView* noteRightView_ = nullptr;
     FileListView* itemScrollView_ = nullptr;
     QLabel* dropArrowView_ = nullptr;
     QPushButton* rightBottom_leftBtn_ = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/FileListModel.h"
 #include "ui/Look.h"
 #include "ui/MainView.h"
+#include "ui/MenuEntries.h"
 #include "ui/ProgressPanel.h"
 
 #include <QMenu>
@@ -13,47 +14,19 @@
 #include <QTimer>
 
 namespace vexo::ui {
-namespace {
-
-using platform::localizedStringForKey;
-
-constexpr int kMenuPointSize = 15;
-
-QMenu* newMenu(QWidget* parent) {
-    auto* menu = new QMenu(QStringLiteral("Menu"), parent);
-    menu->setFont(designFont(kMenuPointSize));
-    return menu;
-}
-
-// Adds the entry titled by key with tag; a key without text adds nothing.
-QAction* addEntry(QMenu* menu, const QString& key, int tag) {
-    const QString title = localizedStringForKey(key);
-    if (title.isEmpty())
-        return nullptr;
-    QAction* entry = menu->addAction(title);
-    entry->setData(tag);
-    return entry;
-}
-
-} // namespace
 
 QMenu* MainView::applicationDockMenu(QWidget* parent) {
-    QMenu* menu = newMenu(parent);
+    QMenu* menu = newDesignMenu(parent);
     // Sorting by state needs the hidden flags of the local vault's items.
     const bool stateSortOffered =
         controller_.selectGroupIndex <= controller_.catalogue().groupDirList.size();
     for (int tag = 1; tag <= 8; ++tag) {
         if (tag == 7)
             menu->addSeparator();
-        QAction* entry = addEntry(menu, QStringLiteral("SortbyItem%1").arg(tag), tag);
-        if (entry == nullptr)
-            continue;
-        entry->setCheckable(true);
-        entry->setChecked(tag <= 6 ? controller_.sortType == tag
-                                   : controller_.isAscending == (tag == 7));
-        entry->setEnabled(tag != 5 || stateSortOffered);
-        connect(entry, &QAction::triggered, this,
-                [this, tag, title = entry->text()] { sortpopAction(tag, title); });
+        addSortEntry(menu, QStringLiteral("SortbyItem%1").arg(tag), tag,
+                     tag <= 6 ? controller_.sortType == tag : controller_.isAscending == (tag == 7),
+                     tag != 5 || stateSortOffered,
+                     [this](int chosen, const QString& title) { sortpopAction(chosen, title); });
     }
     return menu;
 }
@@ -69,17 +42,17 @@ void MainView::sortpopAction(int tag, const QString& title) {
 }
 
 QMenu* MainView::file_itemMenu(QWidget* parent) {
-    QMenu* menu = newMenu(parent);
+    QMenu* menu = newDesignMenu(parent);
     const store::FileModelPtr item = controller_.selectedItem();
     const bool hidesAll = controller_.doFileType == 1 || controller_.doFileType == 2;
-    addEntry(menu, hidesAll ? QStringLiteral("file_Item1") : QStringLiteral("file_Item0"), 1);
+    addKeyedEntry(menu, hidesAll ? QStringLiteral("file_Item1") : QStringLiteral("file_Item0"), 1);
     menu->addSeparator();
-    if (QAction* hide = addEntry(menu, QStringLiteral("file_Item2"), 2))
+    if (QAction* hide = addKeyedEntry(menu, QStringLiteral("file_Item2"), 2))
         hide->setEnabled(item != nullptr && !item->isEncrtypt);
-    if (QAction* unhide = addEntry(menu, QStringLiteral("file_Item3"), 3))
+    if (QAction* unhide = addKeyedEntry(menu, QStringLiteral("file_Item3"), 3))
         unhide->setEnabled(item != nullptr && item->isEncrtypt);
     menu->addSeparator();
-    if (QAction* remove = addEntry(menu, QStringLiteral("file_Item4"), 4))
+    if (QAction* remove = addKeyedEntry(menu, QStringLiteral("file_Item4"), 4))
         remove->setEnabled(item != nullptr);
     for (QAction* entry : menu->actions())
         if (!entry->isSeparator())
@@ -117,28 +90,28 @@ void MainView::file_popAction(int tag, const QString& title) {
 }
 
 QMenu* MainView::groupChildFile_Menu(int row, QWidget* parent) {
-    QMenu* menu = newMenu(parent);
+    QMenu* menu = newDesignMenu(parent);
     const store::FileModelPtr item = fileModel_->itemAt(row);
     if (item == nullptr)
         return menu;
     const bool hidden = item->isEncrtypt;
-    connect(addEntry(menu,
-                     hidden ? QStringLiteral("groupChildFile_Item0")
-                            : QStringLiteral("groupChildFile_Item1"),
-                     1),
+    connect(addKeyedEntry(menu,
+                          hidden ? QStringLiteral("groupChildFile_Item0")
+                                 : QStringLiteral("groupChildFile_Item1"),
+                          1),
             &QAction::triggered, this, [this, item] {
                 controller_.visableChange(item);
                 emit userActed();
             });
     menu->addSeparator();
-    connect(addEntry(menu, QStringLiteral("groupChildFile_Item2"), 2), &QAction::triggered, this,
-            [this, row] { openFileInfo(row); });
-    QAction* reveal = addEntry(menu, QStringLiteral("groupChildFile_Item3"), 3);
+    connect(addKeyedEntry(menu, QStringLiteral("groupChildFile_Item2"), 2), &QAction::triggered,
+            this, [this, row] { openFileInfo(row); });
+    QAction* reveal = addKeyedEntry(menu, QStringLiteral("groupChildFile_Item3"), 3);
     reveal->setEnabled(!hidden);
     connect(reveal, &QAction::triggered, this, [this, row] { revealRow(row); });
     menu->addSeparator();
-    connect(addEntry(menu, QStringLiteral("groupChildFile_Item4"), 4), &QAction::triggered, this,
-            [this, row] { removeRow(row); });
+    connect(addKeyedEntry(menu, QStringLiteral("groupChildFile_Item4"), 4), &QAction::triggered,
+            this, [this, row] { removeRow(row); });
     return menu;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/GroupSidebarView.h"
 #include "ui/Look.h"
 #include "ui/MainView.h"
+#include "ui/MenuEntries.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -77,8 +78,7 @@ void MainView::groupRowClicked(int row) {
 }
 
 QMenu* MainView::driveVaultMenu(int row, QWidget* parent) {
-    auto* menu = new QMenu(QStringLiteral("Menu"), parent);
-    menu->setFont(designFont(15));
+    QMenu* menu = newDesignMenu(parent);
     QAction* entry =
         menu->addAction(platform::localizedStringForKey(QStringLiteral("changePassword")));
     connect(entry, &QAction::triggered, this, [this, row] { changePasswordAction(row); });
@@ -108,8 +108,7 @@ void MainView::changePasswordAction(int row) {
 }
 
 QMenu* MainView::group_itemMenu(int row, QWidget* parent) {
-    auto* menu = new QMenu(QStringLiteral("Menu"), parent);
-    menu->setFont(designFont(15));
+    QMenu* menu = newDesignMenu(parent);
     const vault::SidebarRow* clicked = sidebarModel_->rowAt(row);
     // The "all" group keeps its name and cannot go.
     const bool fixedGroup = clicked->groupRow == 1;

@@ -155,6 +155,9 @@ MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent) {
     font->addSeparator();
     addItem(font, menu::kBigger, QKeySequence(Qt::CTRL | Qt::Key_Plus));
     addItem(font, menu::kSmaller, QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    font->addSeparator();
+    addItem(font, menu::kShowFonts, QKeySequence(Qt::CTRL | Qt::Key_T));
+    addItem(font, menu::kShowColors, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QMenu* text = addSubmenu(format, menu::kTextMenu);
     addItem(text, menu::kAlignLeft, QKeySequence(Qt::CTRL | Qt::Key_BraceLeft));
     addItem(text, menu::kAlignCenter, QKeySequence(Qt::CTRL | Qt::Key_Bar));

@@ -12,6 +12,15 @@ PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+PictureButton::PictureButton(const QString& name, const QString& picture, int side, int iconSide,
+                             QWidget* parent)
+    : PictureButton(parent) {
+    setObjectName(name);
+    setPicture(picture);
+    setFixedSize(side, side);
+    setIconSize(QSize(iconSide, iconSide));
+}
+
 void PictureButton::setPicture(const QString& name) {
     setPictures(name, name, name);
 }

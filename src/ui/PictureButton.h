@@ -13,6 +13,10 @@ class PictureButton : public QPushButton {
     Q_OBJECT
 public:
     explicit PictureButton(QWidget* parent = nullptr);
+    // A button named name showing picture, of a fixed size with the picture
+    // iconSide square.
+    PictureButton(const QString& name, const QString& picture, int side, int iconSide,
+                  QWidget* parent = nullptr);
 
     // The picture shown now.
     QString pictureName() const { return pictureName_; }

@@ -20,7 +20,9 @@ bool shoot(QWidget* window, const QDir& folder, const QString& name) {
     QPixmap picture = window->grab();
     QPainter painter(&picture);
     for (QWidget* other : QApplication::topLevelWidgets()) {
-        if (other == window || !other->isVisible())
+        // Only pop-ups (menus, popovers) lie above the window shot.
+        const Qt::WindowType type = other->windowType();
+        if (other == window || !other->isVisible() || (type != Qt::Popup && type != Qt::ToolTip))
             continue;
         painter.drawPixmap(other->geometry().topLeft() - window->geometry().topLeft(),
                            other->grab());

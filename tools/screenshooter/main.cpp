@@ -2,11 +2,14 @@
 // in a temporary home, and writes a picture of each into the folder given.
 #include "Shots.h"
 #include "app/AppDelegate.h"
+#include "ui/ChangePasswordWController.h"
 #include "ui/DialogPrompt.h"
 #include "ui/FileInfoWindow.h"
 #include "ui/FileListModel.h"
 #include "ui/GuideViewController.h"
 #include "ui/MainView.h"
+#include "ui/NoteTextEdit.h"
+#include "ui/NoteView.h"
 #include "ui/loginViewcontroller.h"
 #include "vault/FirstRun.h"
 
@@ -137,6 +140,44 @@ bool shootMainView(app::AppDelegate& delegate, const QString& home, const QDir& 
     return written;
 }
 
+// Two notes, the open one formatted, in the note view.
+bool shootNotes(app::AppDelegate& delegate, const QDir& out) {
+    ui::MainView& view = *delegate.mainView();
+    ui::NoteView& notes = view.noteView();
+    view.controller().select(store::kSystemDevicNoteName, 1);
+    const auto addNote = [&notes](const QString& title, const QString& html) {
+        notes.addNoteAction();
+        notes.titleField()->setText(title);
+        emit notes.titleField()->editingFinished();
+        notes.editor()->setHtml(html);
+        notes.saveOpenNote();
+    };
+    addNote(QStringLiteral("Shopping"), QStringLiteral("<p>Milk, eggs, bread</p>"));
+    addNote(QStringLiteral("Trip checklist"),
+            QStringLiteral("<p style='font-size:18pt'><b>Lisbon, 12&ndash;16 May</b></p>"
+                           "<p>Flight <span style='color:#e0a030'>TP 1331</span> leaves at "
+                           "<i>07:40</i>; be at the airport by six.</p>"
+                           "<ul><li>Passport and <u>boarding pass</u></li>"
+                           "<li>Adapter for the chargers</li><li>Sunglasses</li></ul>"
+                           "<p align='center'>Bon voyage!</p>"));
+    settle();
+    return shoot(&delegate.mainWindow(), out, QStringLiteral("note-view"));
+}
+
+bool shootChangePassword(app::AppDelegate& delegate, const QDir& out) {
+    ui::DialogPrompt prompt(&delegate.mainWindow());
+    ui::ChangePasswordWController window(prompt, &delegate.mainWindow());
+    window.show();
+    const std::pair<const char*, const char*> typed[] = {{"oldPasswordField", "correct horse"},
+                                                         {"nowPasswordField", "Blue-Kettle-42"},
+                                                         {"verifyField", "Blue-Kettle-42"},
+                                                         {"passwordHitField", "the kettle"}};
+    for (const auto& [field, text] : typed)
+        window.findChild<QLineEdit*>(QLatin1String(field))->setText(QLatin1String(text));
+    settle();
+    return shoot(&window, out, QStringLiteral("change-password"));
+}
+
 bool shootUnlockAndMain(const QString& home, const QDir& out) {
     app::AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
@@ -159,7 +200,8 @@ bool shootUnlockAndMain(const QString& home, const QDir& out) {
     settle();
     if (delegate.mainView() == nullptr)
         return false;
-    return written && shootMainView(delegate, home, out);
+    return written && shootMainView(delegate, home, out) && shootNotes(delegate, out) &&
+           shootChangePassword(delegate, out);
 }
 
 } // namespace
