@@ -141,6 +141,17 @@ private slots:
         QCOMPARE(saved, (QStringList{u"beta"_s, u"alpha 2"_s, u"Zeta"_s}));
     }
 
+    // The search field finds notes by title in every note group.
+    void searchingFindsNotesOfEveryGroup() {
+        openGroupWith(QStringLiteral("Work"), {QStringLiteral("Plan"), QStringLiteral("Budget")});
+        openGroupWith(QStringLiteral("Home"), {QStringLiteral("Garden plan")});
+        QTest::keyClicks(child<QLineEdit>("searchTextField"), QStringLiteral("PLAN"));
+        QCOMPARE(shownTitles(), (QStringList{u"Plan"_s, u"Garden plan"_s}));
+        QCOMPARE(notes().openNote()->name, QStringLiteral("Plan"));
+        child<QLineEdit>("searchTextField")->clear();
+        QCOMPARE(shownTitles(), (QStringList{u"Garden plan"_s}));
+    }
+
     void theSortMenuChecksTheChoice() {
         openGroupWith(QStringLiteral("Work"), {});
         std::unique_ptr<QMenu> menu(notes().applicationNotesDockMenu(&view()));
