@@ -54,6 +54,7 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
         }
     }
     item->isEncrtypt = hiding; // the target state, shown at once
+    const quint64 listWritesAtStart = catalogue_.listWrites();
     doFileType = hiding ? 3 : 2;
     emit catalogue_.itemChanged(item);
     emit catalogue_.progressStateChanged(
@@ -63,15 +64,18 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
     prepareRun(item);
     VaultCatalogue* catalogue = &catalogue_;
     catalogue_.runStarted();
-    catalogue_.startWork([catalogue, item, hiding, completed = std::move(completed)] {
+    catalogue_.startWork([catalogue, item, hiding, listWritesAtStart,
+                          completed = std::move(completed)] {
         const RunOutcome outcome = runItem(catalogue, item, hiding);
         QMetaObject::invokeMethod(
             catalogue,
-            [catalogue, item, hiding, outcome, completed] {
+            [catalogue, item, hiding, listWritesAtStart, outcome, completed] {
                 const QString failure = hiding ? applyHide(item, outcome)
                                                : applyUnhide(catalogue->prompt(), item, outcome);
                 const bool cancelled = outcome.cancelled();
-                if (!cancelled)
+                // A cancelled switch leaves the list file alone, unless a
+                // change meanwhile wrote it with the item in its target state.
+                if (!cancelled || catalogue->listWrites() != listWritesAtStart)
                     catalogue->saveListOf(*item);
                 catalogue->runEnded();
                 emit catalogue->itemChanged(item);

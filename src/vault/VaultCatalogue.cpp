@@ -135,6 +135,7 @@ bool VaultCatalogue::setNotesListSource() {
 
 bool VaultCatalogue::SaveGroupList(ListSelector kind, const QString& selectedKey) {
     qCInfo(lcVexo, "更新数据库数据");
+    ++listWrites_;
     bool written = true;
     switch (kind) {
     case ListSelector::DriveVaults:
@@ -163,6 +164,7 @@ bool VaultCatalogue::SaveGroupList(ListSelector kind, const QString& selectedKey
 }
 
 bool VaultCatalogue::saveUpListForName(const QString& key, const QString& password) {
+    ++listWrites_;
     const QString path = store::AppGroupMoveUPListPath(driveOfKey(key), vaultFolderOfKey(key));
     const bool written =
         store::writeGroupList(path, UPLibrary.value(key), store::ListKind::Drive, password);

@@ -64,6 +64,11 @@ public:
     void scheduleSaveListOf(const store::FileModel& item);
     // Writes every list whose save is pending.
     void flushPendingSaves();
+    // How many list writes have been made so far, written or not. A run that
+    // ends without a list write of its own compares it with the count at its
+    // start: a change meanwhile may have recorded its item in the state the
+    // run was heading for.
+    quint64 listWrites() const { return listWrites_; }
 
     // A hide, unhide or walk starts or has had its outcome applied; the
     // catalogue ended while one is under way leaves its vaults to be checked
@@ -129,6 +134,7 @@ private:
     QSet<QString> pendingSaves_;                     // groupName of each list to write
     std::map<QString, platform::UniqueFd> sessions_; // vault folder -> its lock
     int runsUnderWay_ = 0;
+    quint64 listWrites_ = 0;
     QTimer saveTimer_;
 };
 

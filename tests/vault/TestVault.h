@@ -51,6 +51,13 @@ struct TestVault {
         return QTest::qWaitFor([this] { return !running; }, 20000);
     }
 
+    // Waits until every run started has had its outcome applied, where
+    // waitUntilIdle could be misled by another run ending first.
+    bool waitUntilRunsEnded() {
+        catalogue.workers().waitForDone();
+        return QTest::qWaitFor([this] { return !catalogue.runsUnderWay(); }, 20000);
+    }
+
     // Switches item and waits until its outcome is applied; false when it
     // never is (a cancelled run, for one).
     bool switchAndWait(const store::FileModelPtr& item) {
@@ -86,10 +93,21 @@ struct TestVault {
             .value_or(store::GroupList());
     }
 
-    // Whether the local list file says the item at path is hidden; nullopt
-    // when the file does not list it.
-    static std::optional<bool> listedHidden(const QString& path) {
-        for (const auto& group : savedLocalList())
+    // The groups the list file of the drive vault key holds; none when it
+    // cannot be read.
+    static store::GroupList savedDriveList(const QString& key) {
+        const QString drive = vault::driveOfKey(key);
+        return store::readGroupList(
+                   store::AppGroupMoveUPListPath(drive, vault::vaultFolderOfKey(key)),
+                   store::ListKind::Drive, key, drive)
+            .value_or(store::GroupList());
+    }
+
+    // Whether the saved groups (the local list file unless given) say the item
+    // at path is hidden; nullopt when they do not list it.
+    static std::optional<bool> listedHidden(const QString& path,
+                                            const store::GroupList& saved = savedLocalList()) {
+        for (const auto& group : saved)
             for (const auto& item : group->fileModels)
                 if (item->path == path)
                     return item->isEncrtypt.load();

@@ -54,16 +54,29 @@ private slots:
         QCOMPARE(listedHiddenCount(), 2);
     }
 
+    // A group renamed while the third item is being hidden writes the list
+    // with that item (and the ones whose hides wait for their sync) hidden.
     void aCancelStopsTheWalkAndTheListMatchesWhatWasDone() {
         QVERIFY(bulkAndWait(3));
-        catalogue().progressObserver = [this](const store::FileModelPtr& item, qint64) {
-            if (item->path == file(3))
-                controller().encryptCancelBtnAction();
-        };
-        QVERIFY(bulkAndWait(2));
+        test::Gate gate;
+        catalogue().progressObserver =
+            [third = file(3), wait = gate.waiter()](const store::FileModelPtr& item, qint64) {
+                if (item->path == third)
+                    wait();
+            };
+        controller().doFileType = 2;
+        controller().UnhideFileOrHideFileAction();
+        QVERIFY(QTest::qWaitFor([&] { return gate.reached(); }, 20000));
+        controller().renameGroup(catalogue().groupDirList.at(2), QStringLiteral("Renamed"));
+        QCOMPARE(TestVault::listedHidden(file(3)), true);
+        controller().encryptCancelBtnAction();
+        gate.open();
+        QVERIFY(vault().waitUntilRunsEnded());
+
         const int hidden = 5 - visibleCount();
         QVERIFY(hidden < 5);
         QCOMPARE(listedHiddenCount(), hidden);
+        QCOMPARE(TestVault::listedHidden(file(3)), false);
         for (const auto& group : catalogue().groupDirList)
             for (const auto& item : group->fileModels)
                 QCOMPARE(QFileInfo::exists(item->path), !item->isEncrtypt);

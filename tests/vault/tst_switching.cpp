@@ -165,13 +165,89 @@ private slots:
         controller().chooseItemsShown();
         QCOMPARE(controller().selected_ItemList.size(), 2);
         gate.open();
-        catalogue().workers().waitForDone();
-        QVERIFY(QTest::qWaitFor([this] { return !catalogue().runsUnderWay(); }, 20000));
+        QVERIFY(vault().waitUntilRunsEnded());
 
         QVERIFY(!item_->isEncrtypt);
         QCOMPARE(test::readFile(item_->path), content_);
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
         QVERIFY(other->isEncrtypt);
+    }
+
+    void aSwitchThatDoesNotFinishLeavesItsListTellingTheTruth_data() {
+        QTest::addColumn<bool>("hiding");
+        QTest::addColumn<bool>("cancelled");   // else the run fails
+        QTest::addColumn<bool>("onDrive");     // else in the local vault
+        QTest::addColumn<bool>("otherSwitch"); // else a group renamed meanwhile
+        QTest::newRow("cancelled hide") << true << true << false << false;
+        QTest::newRow("cancelled unhide") << false << true << false << false;
+        QTest::newRow("cancelled hide, other item switched") << true << true << false << true;
+        QTest::newRow("cancelled unhide, other item switched") << false << true << false << true;
+        QTest::newRow("cancelled hide on a drive") << true << true << true << false;
+        QTest::newRow("cancelled unhide on a drive") << false << true << true << false;
+        QTest::newRow("failed hide") << true << false << false << false;
+        QTest::newRow("failed unhide") << false << false << false << false;
+    }
+
+    // While the switch runs, another change writes the item's list with the
+    // item in its target state. When the run does not finish, the list file
+    // must show the item as it is again: a clean quit trusts the list.
+    void aSwitchThatDoesNotFinishLeavesItsListTellingTheTruth() {
+        QFETCH(bool, hiding);
+        QFETCH(bool, cancelled);
+        QFETCH(bool, onDrive);
+        QFETCH(bool, otherSwitch);
+        const QString key = driveKey(QStringLiteral("Vault.vlt"));
+        if (onDrive)
+            catalogue().moveUpList(drive(), key);
+        const store::GroupModelPtr group =
+            onDrive ? catalogue().UPLibrary.value(key).at(1) : allFiles();
+        const QString folder = onDrive ? platform::volumePath(drive()) : base();
+        const auto item = onDrive ? TestVault::listVisibleItem(
+                                        group, folder + QStringLiteral("/report.bin"), content_)
+                                  : item_;
+        const auto other =
+            TestVault::listVisibleItem(group, folder + QStringLiteral("/other.txt"), "other");
+        const auto listed = [&](const QString& path) {
+            return TestVault::listedHidden(path, onDrive ? TestVault::savedDriveList(key)
+                                                         : TestVault::savedLocalList());
+        };
+        if (!hiding)
+            QVERIFY(vault().switchAndWait(item));
+
+        // The run stops after its first chunk; a failing one has lost its
+        // source (hide) or its stored copy (unhide) by then.
+        test::Gate gate;
+        catalogue().progressObserver = [item, hiding, cancelled, wait = gate.waiter(),
+                                        first = std::make_shared<std::atomic<bool>>(true)](
+                                           const store::FileModelPtr& running, qint64) {
+            if (running != item || !first->exchange(false))
+                return;
+            if (!cancelled)
+                QFile::resize(hiding ? item->path : storedFileOf(*item), 1000);
+            wait();
+        };
+        controller().visableChange(item);
+        QVERIFY(QTest::qWaitFor([&] { return gate.reached(); }, 20000));
+        if (otherSwitch) {
+            bool otherDone = false;
+            controller().visableChange(other, [&] { otherDone = true; });
+            QVERIFY(QTest::qWaitFor([&] { return otherDone; }, 20000));
+            QCOMPARE(listed(other->path), true);
+        } else {
+            controller().renameGroup(group, QStringLiteral("Renamed meanwhile"));
+        }
+        QCOMPARE(listed(item->path), hiding); // the file tells the target state
+        if (cancelled)
+            controller().encryptCancelBtnAction();
+        else
+            prompt().alertAnswers << 0;
+        gate.open();
+        QVERIFY(vault().waitUntilRunsEnded());
+
+        QCOMPARE(item->isEncrtypt.load(), !hiding);
+        QCOMPARE(listed(item->path), !hiding);
+        QCOMPARE(QFileInfo::exists(item->path), hiding);
+        QCOMPARE(prompt().alerts.size(), cancelled ? 0 : 1);
     }
 
     void workRunningAtALockEndsRecordedAndLaterChangesStay() {
@@ -216,6 +292,13 @@ private slots:
     }
 
 private:
+    // The one stored file of a single-file item.
+    static QString storedFileOf(const store::FileModel& item) {
+        const QString store = store::itemStorePath(item);
+        const QStringList stored = test::filesBelow(store);
+        return stored.size() == 1 ? store + u'/' + stored.first() : QString();
+    }
+
     QByteArray content_;
     store::FileModelPtr item_;
 };
