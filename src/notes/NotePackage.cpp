@@ -40,7 +40,7 @@ bool writePictures(PicturePlan& plan, int oldPackage, int folder, QString* error
 }
 
 bool writePackage(const QString& folderPath, const QString& packagePath,
-                  const QTextDocument& document, QString* error) {
+                  const QTextDocument& document, PicturePlan& plan, QString* error) {
     const platform::UniqueFd folder = openFolder(folderPath);
     if (!folder.valid()) {
         if (error)
@@ -48,7 +48,6 @@ bool writePackage(const QString& folderPath, const QString& packagePath,
         return false;
     }
     const platform::UniqueFd oldPackage = openFolder(packagePath);
-    PicturePlan plan(document, packagePath);
     if (!writePictures(plan, oldPackage.get(), folder.get(), error))
         return false;
     const QByteArray rtf =
@@ -58,12 +57,13 @@ bool writePackage(const QString& folderPath, const QString& packagePath,
 
 } // namespace
 
-bool saveNotePackage(const QString& packagePath, const QTextDocument& document, QString* error) {
+bool saveNotePackage(const QString& packagePath, QTextDocument& document, QString* error) {
     const QString package = cleanPath(packagePath);
     const std::optional<QString> fresh = makeFolderBeside(package, error);
     if (!fresh)
         return false;
-    if (!writePackage(*fresh, package, document, error)) {
+    PicturePlan plan(document, package);
+    if (!writePackage(*fresh, package, document, plan, error)) {
         removeTree(*fresh);
         return false;
     }
@@ -75,6 +75,7 @@ bool saveNotePackage(const QString& packagePath, const QTextDocument& document, 
     syncFolderAt(QFileInfo(package).path());
     if (!old->isEmpty() && !removeTree(*old))
         qCWarning(lcVexo, "cannot remove the replaced note package %s", qUtf8Printable(*old));
+    rememberPackagePictures(&document, package, plan.picturesUnderOwnNames());
     return true;
 }
 
@@ -89,7 +90,7 @@ bool loadNotePackage(const QString& packagePath, QTextDocument* document) {
     const bool loaded = rtf && readRtf(*rtf, document, [&](const QString& fileName) {
                             const std::optional<QByteArray> bytes =
                                 readFileIn(folder.get(), fileName, kLargestNoteFile);
-                            const QImage image = bytes ? pictureFromBytes(*bytes) : QImage();
+                            const QImage image = bytes ? shownPicture(*bytes) : QImage();
                             if (!image.isNull())
                                 pictures.insert(fileName, image.cacheKey());
                             return image;
@@ -99,6 +100,10 @@ bool loadNotePackage(const QString& packagePath, QTextDocument* document) {
     rememberPackagePictures(document, package, loaded ? pictures : QHash<QString, qint64>());
     document->setModified(false);
     return loaded;
+}
+
+void notePackageMoved(const QString& packagePath, QTextDocument* document) {
+    rememberPackageMoved(document, cleanPath(packagePath));
 }
 
 } // namespace vexo::notes

@@ -19,6 +19,12 @@ namespace {
 const char* const kPackagePathProperty = "vexoNotePackage";
 const char* const kPackagePicturesProperty = "vexoNotePackagePictures";
 
+// Shown pictures are read at most this large on a side.
+constexpr int kLargestShownSide = 4096;
+// Larger pictures are not read at all: reading one scaled down still
+// decodes every pixel, and a small hostile file can claim billions.
+constexpr qint64 kLargestReadPixels = qint64(16384) * 8192;
+
 QStringList pictureNamesOf(const QTextDocument& document) {
     QStringList names;
     QSet<QString> seen;
@@ -102,6 +108,15 @@ QString PicturePlan::fileNameOf(const QTextImageFormat& image) const {
     return fileNames_.value(image.name());
 }
 
+QHash<QString, qint64> PicturePlan::picturesUnderOwnNames() const {
+    QHash<QString, qint64> pictures;
+    for (const PackagePicture& picture : pictures_) {
+        if (fileNames_.value(picture.fileName) == picture.fileName)
+            pictures.insert(picture.fileName, picture.image.cacheKey());
+    }
+    return pictures;
+}
+
 void PicturePlan::drop(const QString& fileName) {
     std::erase_if(pictures_, [&](const PackagePicture& p) { return p.fileName == fileName; });
     for (auto it = fileNames_.begin(); it != fileNames_.end();) {
@@ -129,11 +144,29 @@ void rememberPackagePictures(QTextDocument* document, const QString& packagePath
     document->setProperty(kPackagePicturesProperty, keys);
 }
 
+void rememberPackageMoved(QTextDocument* document, const QString& packagePath) {
+    document->setProperty(kPackagePathProperty, packagePath);
+}
+
 QImage pictureFromBytes(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    return reader.read();
+}
+
+QImage shownPicture(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (qint64(size.width()) * size.height() > kLargestReadPixels)
+        return {};
+    if (size.width() > kLargestShownSide || size.height() > kLargestShownSide)
+        reader.setScaledSize(size.scaled(kLargestShownSide, kLargestShownSide, Qt::KeepAspectRatio)
+                                 .expandedTo(QSize(1, 1)));
     return reader.read();
 }
 

@@ -30,6 +30,9 @@ public:
     const std::vector<PackagePicture>& pictures() const { return pictures_; }
     // The file name for a picture of the document; empty when it is left out.
     QString fileNameOf(const QTextImageFormat& image) const;
+    // The pictures stored under the name the document gives them: file name
+    // -> the image's cache key (see rememberPackagePictures).
+    QHash<QString, qint64> picturesUnderOwnNames() const;
     // Leaves a picture out after all (its file could not be written).
     void drop(const QString& fileName);
 
@@ -45,10 +48,18 @@ private:
 // name to the image's cache key.
 void rememberPackagePictures(QTextDocument* document, const QString& packagePath,
                              const QHash<QString, qint64>& pictures);
+// Notes on document that the package its pictures came from now lies at
+// packagePath, moved whole.
+void rememberPackageMoved(QTextDocument* document, const QString& packagePath);
 
 // The picture in an image file's bytes; null when they hold none Qt can read
 // within its allocation limit.
 QImage pictureFromBytes(const QByteArray& bytes);
+// The picture in an image file's bytes as a note shows it: one larger than
+// the editor needs is read scaled down (its file keeps it whole), so that a
+// picture too large to read whole still shows. Null when the bytes hold no
+// picture, or one too large to read even so.
+QImage shownPicture(const QByteArray& bytes);
 QByteArray pngBytes(const QImage& image);
 
 } // namespace vexo::notes

@@ -314,6 +314,11 @@ bool MainView::setUp(bool firstRun) {
 }
 
 void MainView::setRightScrollView(bool keepOpenNote) {
+    // Adding a note ends a search; the field says so too.
+    if (controller_.searchText.isEmpty() && !searchTextField_->text().isEmpty()) {
+        const QSignalBlocker quiet(searchTextField_);
+        searchTextField_->clear();
+    }
     // A note group's notes belong to the note view.
     const bool notes = showsNotes();
     if (notes) {

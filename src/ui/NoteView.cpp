@@ -3,6 +3,7 @@
 #include "notes/NotePackage.h"
 #include "platform/Localization.h"
 #include "platform/Log.h"
+#include "store/VaultPaths.h"
 #include "ui/Look.h"
 #include "ui/MenuEntries.h"
 #include "ui/NoteListModel.h"
@@ -10,10 +11,13 @@
 #include "ui/NoteTextEdit.h"
 #include "ui/PictureButton.h"
 #include "ui/RowListView.h"
+#include "vault/NotePackages.h"
 
 #include <QColorDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,8 +34,8 @@ constexpr int kBottomBarHeight = 50;
 } // namespace
 
 NoteView::NoteView(vault::MainViewController& controller, QWidget* parent)
-    : QWidget(parent), controller_(controller), notes_(new NoteListModel(this)),
-      saveTimer_(new QTimer(this)) {
+    : QWidget(parent), controller_(controller), controllerLife_(&controller),
+      notes_(new NoteListModel(this)), saveTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("noteRightView"));
     fillBackground(this, kPaneColour);
     auto* layout = new QHBoxLayout(this);
@@ -49,6 +53,17 @@ NoteView::NoteView(vault::MainViewController& controller, QWidget* parent)
 
 NoteView::~NoteView() {
     saveOpenNote();
+}
+
+void NoteView::hideEvent(QHideEvent* event) {
+    // The main view is hidden before it goes on a lock and with the window
+    // when the application quits, while what a save and a rename use is
+    // still there. Saves made then are no user action.
+    if (!event->spontaneous()) {
+        const QSignalBlocker quiet(this);
+        closeOpenNote();
+    }
+    QWidget::hideEvent(event);
 }
 
 QWidget* NoteView::buildColumn() {
@@ -137,6 +152,10 @@ QWidget* NoteView::buildEditor() {
 }
 
 void NoteView::setNoteTableListView(bool keepOpenNote) {
+    // A new title shows in its row; the rows stay where they are, so the one
+    // being clicked is the one that opens.
+    if (renaming_)
+        return;
     controller_.chooseNotesShown();
     const QList<store::FileModelPtr>& shown = controller_.selected_notesList;
     if (keepOpenNote && shown.contains(openNote_))
@@ -154,12 +173,17 @@ void NoteView::setNoteTableListView(bool keepOpenNote) {
 }
 
 void NoteView::selectNoteRow(int row) {
-    if (notes_->itemAt(row) == nullptr)
+    const store::FileModelPtr clicked = notes_->itemAt(row);
+    if (clicked == nullptr)
         return;
     closeOpenNote();
-    controller_.selectGroup_ItemIndex = row;
-    notes_->setSelectedRow(row);
-    openNote_ = controller_.selectedNote();
+    // A failed save told meanwhile may have let the column be rebuilt.
+    const qsizetype position = controller_.selected_notesList.indexOf(clicked);
+    if (position < 0)
+        return;
+    controller_.selectGroup_ItemIndex = position;
+    notes_->setSelectedRow(int(position));
+    openNote_ = clicked;
     loadOpenNote();
     emit userActed();
 }
@@ -167,13 +191,18 @@ void NoteView::selectNoteRow(int row) {
 void NoteView::closeOpenNote() {
     // A title being typed is the open note's: it is given before another
     // note takes the field.
-    noteFileTitleLabel_->clearFocus();
-    noteFileContentTextView_->clearFocus();
+    if (!controllerGone()) {
+        noteFileTitleLabel_->clearFocus();
+        noteFileContentTextView_->clearFocus();
+    }
     saveOpenNote();
 }
 
 void NoteView::loadOpenNote() {
+    saveTimer_->stop();
+    unsaved_ = false;
     loading_ = true;
+    bool readable = openNote_ != nullptr;
     if (openNote_ == nullptr) {
         noteFileTitleLabel_->clear();
         createNoteTimeLabel_->clear();
@@ -181,13 +210,17 @@ void NoteView::loadOpenNote() {
     } else {
         noteFileTitleLabel_->setText(openNote_->name);
         createNoteTimeLabel_->setText(noteEditedText(*openNote_));
-        // A package that cannot be read opens empty; it stays as it is on
-        // disk until the next change is written.
-        if (!notes::loadNotePackage(openNote_->path, noteFileContentTextView_->document()))
+        // A package whose text cannot be read opens empty and read-only: an
+        // edit would replace what is there with the empty note. A missing
+        // text has nothing to lose.
+        if (!notes::loadNotePackage(openNote_->path, noteFileContentTextView_->document())) {
             noteFileContentTextView_->clear();
+            readable =
+                !QFileInfo::exists(store::joinPath(openNote_->path, notes::kNoteMainFileName));
+        }
     }
     loading_ = false;
-    noteFileContentTextView_->setReadOnly(openNote_ == nullptr);
+    noteFileContentTextView_->setReadOnly(!readable);
 }
 
 void NoteView::addNoteAction() {
@@ -206,27 +239,28 @@ void NoteView::addNoteAction() {
 
 QMenu* NoteView::note_itemMenu(int row, QWidget* parent) {
     QMenu* menu = newDesignMenu(parent);
+    const store::FileModelPtr note = notes_->itemAt(row);
     for (int tag = 1; tag <= 2; ++tag) {
         if (tag == 2)
             menu->addSeparator();
         if (QAction* entry = addKeyedEntry(menu, QStringLiteral("note_Item%1").arg(tag), tag))
             connect(entry, &QAction::triggered, this,
-                    [this, tag, row] { note_popAction(tag, row); });
+                    [this, tag, note] { note_popAction(tag, note); });
     }
     return menu;
 }
 
-void NoteView::note_popAction(int tag, int row) {
+void NoteView::note_popAction(int tag, const store::FileModelPtr& note) {
     if (tag == 2) {
         addNoteAction();
         return;
     }
-    const store::FileModelPtr note = notes_->itemAt(row);
     if (tag != 1 || note == nullptr)
         return;
     // A change waiting for the deleted note must not bring its package back.
     if (note == openNote_) {
         saveTimer_->stop();
+        unsaved_ = false;
         openNote_ = nullptr;
     } else {
         saveOpenNote();
@@ -262,13 +296,25 @@ void NoteView::NotesSortpopAction(int tag, const QString& title) {
 }
 
 void NoteView::scheduleSave() {
-    if (!loading_ && openNote_ != nullptr)
-        saveTimer_->start();
+    if (loading_ || openNote_ == nullptr || noteFileContentTextView_->isReadOnly())
+        return;
+    unsaved_ = true;
+    saveTimer_->start();
 }
 
 void NoteView::saveOpenNote() {
-    if (saveTimer_->isActive())
+    if (unsaved_)
         writeOpenNote();
+}
+
+bool NoteView::writeOpenNoteTo(const QString& packagePath, QString* error) {
+    // A list file may name any folder as a note's package, and a save
+    // replaces the package whole.
+    if (!vault::isInNotesFolder(packagePath)) {
+        *error = packagePath + QStringLiteral(": not in the vault's notes folder");
+        return false;
+    }
+    return notes::saveNotePackage(packagePath, *noteFileContentTextView_->document(), error);
 }
 
 void NoteView::writeOpenNote() {
@@ -276,15 +322,17 @@ void NoteView::writeOpenNote() {
     if (openNote_ == nullptr)
         return;
     QString error;
-    if (notes::saveNotePackage(openNote_->path, *noteFileContentTextView_->document(), &error)) {
+    if (writeOpenNoteTo(openNote_->path, &error)) {
+        unsaved_ = false;
         failureTold_ = false;
-        emit userActed();
+        if (!controllerGone())
+            emit userActed();
         return;
     }
     qCWarning(lcVexo, "could not save the note %s: %s", qUtf8Printable(openNote_->path),
               qUtf8Printable(error));
     // Told once, not at every key that follows.
-    if (std::exchange(failureTold_, true))
+    if (controllerGone() || std::exchange(failureTold_, true))
         return;
     controller_.catalogue().prompt().alert({vault::Prompt::Style::Warning,
                                             QStringLiteral("noteNotSaved"),
@@ -296,12 +344,23 @@ void NoteView::writeOpenNote() {
 
 void NoteView::renameOpenNote() {
     const QString title = noteFileTitleLabel_->text();
-    if (openNote_ == nullptr || title.isEmpty() || title == openNote_->name)
+    if (controllerGone() || openNote_ == nullptr || title.isEmpty() || title == openNote_->name)
         return;
     // The package moves with what was typed so far.
     saveOpenNote();
-    if (controller_.renameNote(openNote_, title))
+    const bool fromOutside = !vault::isInNotesFolder(openNote_->path);
+    renaming_ = true;
+    const bool renamed = controller_.renameNote(openNote_, title);
+    renaming_ = false;
+    if (renamed) {
         notes_->itemChanged(openNote_);
+        // A package from outside the notes folder is not moved but started
+        // anew in it; the note's text goes there.
+        if (!fromOutside)
+            notes::notePackageMoved(openNote_->path, noteFileContentTextView_->document());
+        else if (!noteFileContentTextView_->isReadOnly())
+            writeOpenNote();
+    }
     emit userActed();
 }
 
@@ -318,7 +377,7 @@ void NoteView::changeColor(const QColor& colour) {
 }
 
 void NoteView::showFontPanel() {
-    if (openNote_ == nullptr)
+    if (openNote_ == nullptr || noteFileContentTextView_->isReadOnly())
         return;
     bool chosen = false;
     const QFont font = QFontDialog::getFont(&chosen, noteFileContentTextView_->currentFont(), this);
@@ -327,7 +386,7 @@ void NoteView::showFontPanel() {
 }
 
 void NoteView::showColorPanel() {
-    if (openNote_ == nullptr)
+    if (openNote_ == nullptr || noteFileContentTextView_->isReadOnly())
         return;
     const QColor colour = QColorDialog::getColor(noteFileContentTextView_->textColor(), this);
     if (colour.isValid())

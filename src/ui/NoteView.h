@@ -3,6 +3,7 @@
 #include "store/FileModel.h"
 #include "vault/MainViewController.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -20,7 +21,9 @@ class RowListView;
 // note column with its add button and the picture of an empty column, and the
 // editor of the open note (title, date line, rich text). Every change is
 // written to the note's package a moment after it is made, and at once when
-// another note opens, the view goes or the title changes.
+// another note opens, the view is hidden (a lock, the window closing) or
+// goes, or the title changes. A change that could not be written is tried
+// again at each of these.
 class NoteView : public QWidget {
     Q_OBJECT
 public:
@@ -46,9 +49,11 @@ public:
     // A new note in the selected note group, opened with its title ready to
     // be typed.
     void addNoteAction();
+    // The menu of the row's note; its entries act on that note even when the
+    // column is rebuilt while the menu is open.
     QMenu* note_itemMenu(int row, QWidget* parent);
-    // A note-menu entry: 1 deletes the row's note, 2 adds a note.
-    void note_popAction(int tag, int row);
+    // A note-menu entry: 1 deletes note, 2 adds a note.
+    void note_popAction(int tag, const store::FileModelPtr& note);
     QMenu* applicationNotesDockMenu(QWidget* parent);
     // A notes sort entry (1-3 a key, 7 ascending, 8 descending) titled title.
     void NotesSortpopAction(int tag, const QString& title);
@@ -69,16 +74,28 @@ signals:
     void sortTitleChanged(const QString& title);
     void pathsDropped(const QStringList& paths);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     QWidget* buildColumn();
     QWidget* buildEditor();
+    // Gives a title being typed to the open note and writes what waits to be
+    // written, as before another note opens.
     void closeOpenNote();
     void loadOpenNote();
     void scheduleSave();
     void writeOpenNote();
     void renameOpenNote();
 
+    // The controller is a part of the main view that goes before this view
+    // does: from then on a waiting change is only written.
+    bool controllerGone() const { return controllerLife_.isNull(); }
+    // A package is only ever replaced in the vault's notes folder.
+    bool writeOpenNoteTo(const QString& packagePath, QString* error);
+
     vault::MainViewController& controller_;
+    QPointer<QObject> controllerLife_;
     NoteListModel* notes_;
     RowListView* noteCellTableView_ = nullptr;
     QLabel* noNoteFileIcon_ = nullptr;
@@ -89,6 +106,8 @@ private:
     QTimer* saveTimer_;
     store::FileModelPtr openNote_;
     bool loading_ = false;
+    bool unsaved_ = false;     // a change of the open note waits to be written
+    bool renaming_ = false;    // the column keeps its rows while a rename saves the list
     bool failureTold_ = false; // a failed save was reported; the next success re-arms
 };
 

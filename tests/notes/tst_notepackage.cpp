@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QUrl>
@@ -156,6 +157,53 @@ private slots:
         QTextDocument again;
         QVERIFY(notes::loadNotePackage(package(), &again));
         QCOMPARE(resourceOf(again, u"image1.png"_s), picture({7, 3}, Qt::yellow));
+    }
+
+    // A picture stored once keeps its file at later saves, in place and
+    // after the package was moved whole.
+    void aStoredPictureIsNotEncodedAgain() {
+        QTextDocument document;
+        document.addResource(QTextDocument::ImageResource, QUrl(u"pasted.png"_s),
+                             picture({40, 30}, Qt::green));
+        QTextCursor cursor(&document);
+        insertPicture(cursor, u"pasted.png"_s);
+        QVERIFY(notes::saveNotePackage(package(), document));
+        const ino_t stored = inodeOf(package() + u"/pasted.png"_s);
+        cursor.insertText(u"more"_s);
+        QVERIFY(notes::saveNotePackage(package(), document));
+        QCOMPARE(inodeOf(package() + u"/pasted.png"_s), stored);
+
+        const QString moved = dir_->filePath(u"Holiday"_s);
+        QVERIFY(QDir().rename(package(), moved));
+        notes::notePackageMoved(moved, &document);
+        QVERIFY(notes::saveNotePackage(moved, document));
+        QCOMPARE(inodeOf(moved + u"/pasted.png"_s), stored);
+    }
+
+    // A picture larger than the image reader takes whole shows scaled down;
+    // its file stays whole.
+    void aPictureTooLargeToReadWholeKeepsItsFile() {
+        const QSize huge(6000, 6000);
+        QTextDocument original;
+        original.addResource(QTextDocument::ImageResource, QUrl(u"huge.png"_s),
+                             picture(huge, Qt::red));
+        QTextCursor cursor(&original);
+        insertPicture(cursor, u"huge.png"_s, QSizeF(600, 600));
+        QVERIFY(notes::saveNotePackage(package(), original));
+        const QString file = package() + u"/huge.png"_s;
+        const ino_t stored = inodeOf(file);
+
+        QTextDocument loaded;
+        QVERIFY(notes::loadNotePackage(package(), &loaded));
+        QCOMPARE(pictureNames(loaded), QStringList{u"huge.png"_s});
+        const QImage shown =
+            loaded.resource(QTextDocument::ImageResource, QUrl(u"huge.png"_s)).value<QImage>();
+        QVERIFY(!shown.isNull());
+        QVERIFY(shown.width() < huge.width());
+        QTextCursor(&loaded).insertText(u"typed "_s);
+        QVERIFY(notes::saveNotePackage(package(), loaded));
+        QCOMPARE(inodeOf(file), stored);
+        QCOMPARE(QImageReader(file).size(), huge);
     }
 
     void aFailedSaveLeavesTheOldPackageWhole_data() {

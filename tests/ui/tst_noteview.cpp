@@ -69,6 +69,11 @@ private:
         }
         return group;
     }
+    void giveTitleFocus() {
+        notes().titleField()->setFocus();
+        QTRY_VERIFY(notes().titleField()->hasFocus());
+        notes().titleField()->selectAll();
+    }
     void type(const QString& typed) {
         notes().editor()->setFocus();
         QTest::keyClicks(notes().editor(), typed);
@@ -150,6 +155,17 @@ private slots:
         QCOMPARE(notes().openNote()->name, QStringLiteral("Plan"));
         child<QLineEdit>("searchTextField")->clear();
         QCOMPARE(shownTitles(), (QStringList{u"Garden plan"_s}));
+    }
+
+    // A note added during a search ends it, in the field too, so the new
+    // note shows.
+    void addingANoteEndsTheSearch() {
+        openGroupWith(QStringLiteral("Work"), {QStringLiteral("Plan"), QStringLiteral("Budget")});
+        QTest::keyClicks(child<QLineEdit>("searchTextField"), QStringLiteral("plan"));
+        notes().addNoteAction();
+        QCOMPARE(child<QLineEdit>("searchTextField")->text(), QString());
+        QCOMPARE(shownTitles(), (QStringList{u"Plan"_s, u"Budget"_s, u"Untitled Note"_s}));
+        QCOMPARE(notes().openNote()->name, QStringLiteral("Untitled Note"));
     }
 
     void theSortMenuChecksTheChoice() {
@@ -265,9 +281,7 @@ private slots:
     void aTitleBeingTypedStaysWithItsNote() {
         openGroupWith(QStringLiteral("Work"), {QStringLiteral("one"), QStringLiteral("two")});
         notes().selectNoteRow(0);
-        notes().titleField()->setFocus();
-        QTRY_VERIFY(notes().titleField()->hasFocus());
-        notes().titleField()->selectAll();
+        giveTitleFocus();
         QTest::keyClicks(notes().titleField(), QStringLiteral("first"));
         QTest::mouseClick(child<QAbstractItemView>("noteCellTableView")->viewport(), Qt::LeftButton,
                           {}, QPoint(20, 75));
@@ -306,6 +320,157 @@ private slots:
         const QList<vault::Prompt::Alert> alerts = ui::DialogPrompt::takeAnsweredAlerts();
         QCOMPARE(alerts.size(), 1);
         QCOMPARE(alerts.first().messageKey, QStringLiteral("noteNotSaved"));
+    }
+
+    // Giving a title saves the list; the rows stay where they are until the
+    // next rebuild, so the click that gave it opens the row under the mouse.
+    void aClickThatGivesATitleOpensTheClickedRow() {
+        openGroupWith(QStringLiteral("Work"), {QStringLiteral("a"), QStringLiteral("b")});
+        notes().NotesSortpopAction(2, text("NotesSortbyItem2"));
+        notes().selectNoteRow(0);
+        giveTitleFocus();
+        QTest::keyClicks(notes().titleField(), QStringLiteral("z"));
+        QTest::mouseClick(child<QAbstractItemView>("noteCellTableView")->viewport(), Qt::LeftButton,
+                          {}, QPoint(20, 75));
+        QCOMPARE(shownTitles(), (QStringList{u"z"_s, u"b"_s}));
+        QCOMPARE(notes().openNote()->name, QStringLiteral("b"));
+    }
+
+    // The note menu deletes the note it was opened on, whatever the column
+    // shows by then.
+    void theNoteMenuActsOnItsOwnNote() {
+        const store::GroupModelPtr group =
+            openGroupWith(QStringLiteral("Work"), {QStringLiteral("a"), QStringLiteral("b")});
+        notes().NotesSortpopAction(2, text("NotesSortbyItem2"));
+        notes().selectNoteRow(0);
+        giveTitleFocus();
+        QTest::keyClicks(notes().titleField(), QStringLiteral("z"));
+        notes().editor()->setFocus();
+        std::unique_ptr<QMenu> menu(notes().note_itemMenu(1, &view()));
+        view().setRightScrollView(true); // a list saved elsewhere while the menu is open
+        QCOMPARE(shownTitles(), (QStringList{u"b"_s, u"z"_s}));
+        test::entryOf(menu.get(), "note_Item1")->trigger();
+        QCOMPARE(group->fileModels.size(), 1);
+        QCOMPARE(group->fileModels.first()->name, QStringLiteral("z"));
+    }
+
+    // A lock and the window's closing hide the view before it goes: what was
+    // typed is written then.
+    void hidingTheViewWritesTheOpenNote_data() {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("text typed") << "";
+        QTest::newRow("text and then a title typed") << "Groceries";
+    }
+    void hidingTheViewWritesTheOpenNote() {
+        QFETCH(QString, title);
+        const store::GroupModelPtr group = openGroupWith(QStringLiteral("Work"), {u"one"_s});
+        const FileModelPtr note = notes().openNote();
+        type(QStringLiteral("typed"));
+        if (!title.isEmpty()) {
+            giveTitleFocus();
+            QTest::keyClicks(notes().titleField(), title);
+        }
+        view().hide();
+        const QString expected = title.isEmpty() ? u"one"_s : title;
+        QCOMPARE(note->name, expected);
+        QCOMPARE(packageText(note->path), QStringLiteral("typed"));
+        QCOMPARE(test::TestVault::savedNoteList().at(group->index)->fileModels.first()->name,
+                 expected);
+    }
+
+    // A write error is told, and the change is written at the next chance.
+    void aChangeThatCouldNotBeWrittenIsWrittenLater() {
+        openGroupWith(QStringLiteral("Work"), {QStringLiteral("one"), QStringLiteral("two")});
+        notes().selectNoteRow(0);
+        const FileModelPtr first = notes().openNote();
+        type(QStringLiteral("keep me"));
+        ui::DialogPrompt::answerNextAlertWith(0);
+        {
+            test::ScopedFileSizeLimit limit(10);
+            notes().saveOpenNote();
+        }
+        QCOMPARE(ui::DialogPrompt::takeAnsweredAlerts().size(), 1);
+        QCOMPARE(packageText(first->path), QString());
+        notes().selectNoteRow(1);
+        QCOMPARE(packageText(first->path), QStringLiteral("keep me"));
+    }
+
+    // A list file may name any folder as a note's package: it is read, never
+    // replaced; a rename brings the note's text into the notes folder.
+    void aPackageOutsideTheNotesFolderIsNeverWritten() {
+        const QString outside = base_ + QStringLiteral("/elsewhere");
+        test::writeFile(outside + QStringLiteral("/TXT.rtf"), "{\\rtf1 theirs}");
+        test::writeFile(outside + QStringLiteral("/keep.txt"), "keep");
+        const store::GroupModelPtr group =
+            openGroupWith(QStringLiteral("Work"), {QStringLiteral("one"), QStringLiteral("two")});
+        group->fileModels.first()->path = outside;
+        notes().selectNoteRow(0);
+        QCOMPARE(notes().editor()->toPlainText(), QStringLiteral("theirs"));
+        ui::DialogPrompt::answerNextAlertWith(0);
+        type(QStringLiteral(" mine"));
+        notes().saveOpenNote();
+        QCOMPARE(ui::DialogPrompt::takeAnsweredAlerts().size(), 1);
+        QCOMPARE(test::readFile(outside + QStringLiteral("/TXT.rtf")),
+                 QByteArray("{\\rtf1 theirs}"));
+        QCOMPARE(test::readFile(outside + QStringLiteral("/keep.txt")), QByteArray("keep"));
+
+        notes().titleField()->setText(QStringLiteral("Mine"));
+        emit notes().titleField()->editingFinished();
+        const QString inside = store::joinPath(store::AppRootNoteDirPath(), u"Mine"_s);
+        QCOMPARE(notes().openNote()->path, inside);
+        QCOMPARE(packageText(inside), QStringLiteral("theirs mine"));
+        QCOMPARE(test::readFile(outside + QStringLiteral("/keep.txt")), QByteArray("keep"));
+    }
+
+    // A note whose text cannot be read opens empty and read-only, so that no
+    // edit replaces it; a missing text is simply started.
+    void anUnreadableNoteIsNotReplaced_data() {
+        QTest::addColumn<QString>("mainFile");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("not RTF") << "plain words" << false;
+        QTest::newRow("a folder in its place") << "folder" << false;
+        QTest::newRow("missing") << "" << true;
+    }
+    void anUnreadableNoteIsNotReplaced() {
+        QFETCH(QString, mainFile);
+        QFETCH(bool, editable);
+        const store::GroupModelPtr group =
+            openGroupWith(QStringLiteral("Work"), {QStringLiteral("one"), QStringLiteral("two")});
+        const QString main = group->fileModels.first()->path + QStringLiteral("/TXT.rtf");
+        QVERIFY(QFile::remove(main));
+        if (mainFile == u"folder"_s)
+            test::writeFile(main + QStringLiteral("/inside.txt"), "inside");
+        else if (!mainFile.isEmpty())
+            test::writeFile(main, mainFile.toUtf8());
+        notes().selectNoteRow(0);
+        QVERIFY(notes().editor()->toPlainText().isEmpty());
+        QCOMPARE(notes().editor()->isReadOnly(), !editable);
+        type(QStringLiteral("x"));
+        notes().changeColor(Qt::red);
+        notes().saveOpenNote();
+        if (editable)
+            QCOMPARE(packageText(group->fileModels.first()->path), QStringLiteral("x"));
+        else if (mainFile == u"folder"_s)
+            QCOMPARE(test::readFile(main + QStringLiteral("/inside.txt")), QByteArray("inside"));
+        else
+            QCOMPARE(test::readFile(main), mainFile.toUtf8());
+    }
+
+    // The pictures of a renamed note keep their files at the next save.
+    void aRenamedNoteKeepsItsPictureFiles() {
+        openGroupWith(QStringLiteral("Work"), {QStringLiteral("one")});
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        notes().editor()->insertPicture(picture);
+        notes().saveOpenNote();
+        const QString fileName =
+            QDir(notes().openNote()->path).entryList({QStringLiteral("*.png")}).value(0);
+        const ino_t stored = inodeOf(notes().openNote()->path + u'/' + fileName);
+        notes().titleField()->setText(QStringLiteral("Holiday"));
+        emit notes().titleField()->editingFinished();
+        type(QStringLiteral("x"));
+        notes().saveOpenNote();
+        QCOMPARE(inodeOf(notes().openNote()->path + u'/' + fileName), stored);
     }
 };
 
