@@ -1165,5 +1165,137 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>Format-FontMenuItem11.text</source>
         <translation>Show Colors</translation>
     </message>
+    <message>
+        <source>ProMenuItem2.title</source>
+        <translation>Preferences…</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>general_checkBox1</source>
+        <translation>Show the assistant in the menu bar</translation>
+    </message>
+    <message>
+        <source>general_checkBox2</source>
+        <translation>Start the assistant at login</translation>
+    </message>
+    <message>
+        <source>general_checkBox3</source>
+        <translation>Send anonymous usage data</translation>
+    </message>
+    <message>
+        <source>general_p1_item0</source>
+        <translation>Never</translation>
+    </message>
+    <message>
+        <source>general_p1_item1</source>
+        <translation>After 30 seconds</translation>
+    </message>
+    <message>
+        <source>general_p1_item2</source>
+        <translation>After 1 minute</translation>
+    </message>
+    <message>
+        <source>general_p1_item3</source>
+        <translation>After 5 minutes</translation>
+    </message>
+    <message>
+        <source>general_p1_item4</source>
+        <translation>After 15 minutes</translation>
+    </message>
+    <message>
+        <source>general_p2_item0</source>
+        <translation>Lock the vault</translation>
+    </message>
+    <message>
+        <source>general_p2_item1</source>
+        <translation>Lock the vault and close its windows</translation>
+    </message>
+    <message>
+        <source>general_p2_item2</source>
+        <translation>Lock the vault and the assistant</translation>
+    </message>
+    <message>
+        <source>general_descTitleLabel1</source>
+        <translation>Lock when idle:</translation>
+    </message>
+    <message>
+        <source>general_descLabel1</source>
+        <translation>The vault locks when it has been left untouched this long.</translation>
+    </message>
+    <message>
+        <source>general_descTitleLabel2</source>
+        <translation>When quitting:</translation>
+    </message>
+    <message>
+        <source>general_descLabel2</source>
+        <translation>The vault is always locked at the next start.</translation>
+    </message>
+    <message>
+        <source>password_checkBox1</source>
+        <translation>Lock the vault before a backup</translation>
+    </message>
+    <message>
+        <source>password_descLabel</source>
+        <translation>The master password opens the vault. Change it here; the hint helps you remember it.</translation>
+    </message>
+    <message>
+        <source>password_ChangeBtn.stringvalue</source>
+        <translation>Change Password…</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox1</source>
+        <translation>Erase remaining file data securely after hiding</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox2</source>
+        <translation>Show files unhidden from the menu bar assistant</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox3</source>
+        <translation>Show files unhidden from the main window</translation>
+    </message>
+    <message>
+        <source>advanced_Item0</source>
+        <translation>One pass</translation>
+    </message>
+    <message>
+        <source>advanced_Item1</source>
+        <translation>Three passes</translation>
+    </message>
+    <message>
+        <source>advanced_Item2</source>
+        <translation>Seven passes</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel1</source>
+        <translation>Secure erase:</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel2</source>
+        <translation>When unhiding:</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel3</source>
+        <translation>Vault folder:</translation>
+    </message>
+    <message>
+        <source>advanced_descLabel</source>
+        <translation>Hidden files and notes are kept in this folder.</translation>
+    </message>
 </context>
 </TS>

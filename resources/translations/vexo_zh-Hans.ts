@@ -795,5 +795,507 @@
         <source>Format-FontMenuItem11.text</source>
         <translation>显示颜色</translation>
     </message>
+    <message>
+        <source>ProMenuItem2.title</source>
+        <translation>偏好设置…</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>general_checkBox1</source>
+        <translation>在菜单栏中显示助手</translation>
+    </message>
+    <message>
+        <source>general_checkBox2</source>
+        <translation>登录时启动助手</translation>
+    </message>
+    <message>
+        <source>general_checkBox3</source>
+        <translation>发送匿名使用数据</translation>
+    </message>
+    <message>
+        <source>general_p1_item0</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>general_p1_item1</source>
+        <translation>30 秒后</translation>
+    </message>
+    <message>
+        <source>general_p1_item2</source>
+        <translation>1 分钟后</translation>
+    </message>
+    <message>
+        <source>general_p1_item3</source>
+        <translation>5 分钟后</translation>
+    </message>
+    <message>
+        <source>general_p1_item4</source>
+        <translation>15 分钟后</translation>
+    </message>
+    <message>
+        <source>general_p2_item0</source>
+        <translation>锁定保险库</translation>
+    </message>
+    <message>
+        <source>general_p2_item1</source>
+        <translation>锁定保险库并关闭其窗口</translation>
+    </message>
+    <message>
+        <source>general_p2_item2</source>
+        <translation>锁定保险库和助手</translation>
+    </message>
+    <message>
+        <source>general_descTitleLabel1</source>
+        <translation>闲置时锁定：</translation>
+    </message>
+    <message>
+        <source>general_descLabel1</source>
+        <translation>保险库在无人操作达到此时长后自动锁定。</translation>
+    </message>
+    <message>
+        <source>general_descTitleLabel2</source>
+        <translation>退出时：</translation>
+    </message>
+    <message>
+        <source>general_descLabel2</source>
+        <translation>下次启动时保险库始终处于锁定状态。</translation>
+    </message>
+    <message>
+        <source>password_checkBox1</source>
+        <translation>备份前锁定保险库</translation>
+    </message>
+    <message>
+        <source>password_descLabel</source>
+        <translation>主密码用于打开保险库。可在此处更改；密码提示可帮助您记住它。</translation>
+    </message>
+    <message>
+        <source>password_ChangeBtn.stringvalue</source>
+        <translation>更改密码…</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox1</source>
+        <translation>隐藏后安全擦除剩余的文件数据</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox2</source>
+        <translation>显示从菜单栏助手取消隐藏的文件</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox3</source>
+        <translation>显示从主窗口取消隐藏的文件</translation>
+    </message>
+    <message>
+        <source>advanced_Item0</source>
+        <translation>单次擦除</translation>
+    </message>
+    <message>
+        <source>advanced_Item1</source>
+        <translation>三次擦除</translation>
+    </message>
+    <message>
+        <source>advanced_Item2</source>
+        <translation>七次擦除</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel1</source>
+        <translation>安全擦除：</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel2</source>
+        <translation>取消隐藏时：</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel3</source>
+        <translation>保险库文件夹：</translation>
+    </message>
+    <message>
+        <source>advanced_descLabel</source>
+        <translation>隐藏的文件和笔记保存在此文件夹中。</translation>
+    </message>
+    <message>
+        <source>cli.alreadyHidden</source>
+        <translation>%1 已经隐藏。</translation>
+    </message>
+    <message>
+        <source>cli.alreadyVisible</source>
+        <translation>%1 已经可见。</translation>
+    </message>
+    <message>
+        <source>cli.alreadyInVault</source>
+        <translation>%1：已在保险库中，已跳过。</translation>
+    </message>
+    <message>
+        <source>cli.alreadySetUp</source>
+        <translation>保险库已设置在 %1。请使用 vexo-cli passwd 更改其密码。</translation>
+    </message>
+    <message>
+        <source>cli.answeredNo</source>
+        <translation>没有可用于回答的终端：采用“%1”。</translation>
+    </message>
+    <message>
+        <source>cli.askHint</source>
+        <translation>密码提示：</translation>
+    </message>
+    <message>
+        <source>cli.askNewPassword</source>
+        <translation>新的主密码：</translation>
+    </message>
+    <message>
+        <source>cli.askOldPassword</source>
+        <translation>当前主密码：</translation>
+    </message>
+    <message>
+        <source>cli.askPassword</source>
+        <translation>主密码：</translation>
+    </message>
+    <message>
+        <source>cli.askRepeatPassword</source>
+        <translation>再次输入新密码：</translation>
+    </message>
+    <message>
+        <source>cli.badNumber</source>
+        <translation>“%1”不是 1 及以上的数字。</translation>
+    </message>
+    <message>
+        <source>cli.cancelled</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>cli.chooseNumber</source>
+        <translation>请选择 1 到 %1：</translation>
+    </message>
+    <message>
+        <source>cli.driveVaultOpened</source>
+        <translation>已打开驱动器保险库 %1。</translation>
+    </message>
+    <message>
+        <source>cli.emptyGroupName</source>
+        <translation>分组需要名称。</translation>
+    </message>
+    <message>
+        <source>cli.emptyHint</source>
+        <translation>需要密码提示；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>cli.emptyPassword</source>
+        <translation>密码不能为空；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>cli.extraArgument</source>
+        <translation>多余的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>cli.groupCreated</source>
+        <translation>已创建分组 %1“%2”。</translation>
+    </message>
+    <message>
+        <source>cli.groupFixed</source>
+        <translation>分组 %1 是“全部”分组：不能重命名或删除。</translation>
+    </message>
+    <message>
+        <source>cli.hidden</source>
+        <translation>已隐藏：%1</translation>
+    </message>
+    <message>
+        <source>cli.missingArgument</source>
+        <translation>缺少参数。</translation>
+    </message>
+    <message>
+        <source>cli.noCommand</source>
+        <translation>未指定命令。</translation>
+    </message>
+    <message>
+        <source>cli.noItems</source>
+        <translation>没有项目。</translation>
+    </message>
+    <message>
+        <source>cli.noSuchGroup</source>
+        <translation>没有分组 %1；请查看 vexo-cli groups。</translation>
+    </message>
+    <message>
+        <source>cli.noSuchItem</source>
+        <translation>%1：保险库中没有此项目；请查看 vexo-cli list。</translation>
+    </message>
+    <message>
+        <source>cli.noTerminal</source>
+        <translation>没有可用于询问密码的终端；请通过 --password-stdin 从标准输入提供密码。</translation>
+    </message>
+    <message>
+        <source>cli.noVault</source>
+        <translation>此用户尚未设置保险库。请用以下命令创建：vexo-cli init DIR</translation>
+    </message>
+    <message>
+        <source>cli.notHidden</source>
+        <translation>未隐藏：%1</translation>
+    </message>
+    <message>
+        <source>cli.notRemoved</source>
+        <translation>未移除：%1</translation>
+    </message>
+    <message>
+        <source>cli.noteGroup</source>
+        <translation>分组 %1 存放的是安全笔记，而不是文件。</translation>
+    </message>
+    <message>
+        <source>cli.optionNeedsValue</source>
+        <translation>选项 %1 需要一个值。</translation>
+    </message>
+    <message>
+        <source>cli.passwordChanged</source>
+        <translation>密码已更改。</translation>
+    </message>
+    <message>
+        <source>cli.passwordsDiffer</source>
+        <translation>两次输入的密码不一致；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>cli.progressBytes</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>cli.progressLeft</source>
+        <translation>剩余 %1 秒</translation>
+    </message>
+    <message>
+        <source>cli.progressRate</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>cli.removed</source>
+        <translation>已移除：%1</translation>
+    </message>
+    <message>
+        <source>cli.sectionDrive</source>
+        <translation>驱动器保险库 %1</translation>
+    </message>
+    <message>
+        <source>cli.sectionLocal</source>
+        <translation>本电脑上的保险库</translation>
+    </message>
+    <message>
+        <source>cli.sectionNotes</source>
+        <translation>安全笔记</translation>
+    </message>
+    <message>
+        <source>cli.seeHelp</source>
+        <translation>请查看 %1。</translation>
+    </message>
+    <message>
+        <source>cli.stateHidden</source>
+        <translation>已隐藏</translation>
+    </message>
+    <message>
+        <source>cli.stateVisible</source>
+        <translation>可见</translation>
+    </message>
+    <message>
+        <source>cli.statusDriveVault</source>
+        <translation>驱动器保险库 %1：%2 个项目，%3 个已隐藏</translation>
+    </message>
+    <message>
+        <source>cli.statusItems</source>
+        <translation>项目：%1（%2 个已隐藏，%3 个可见）</translation>
+    </message>
+    <message>
+        <source>cli.statusNotOpenElsewhere</source>
+        <translation>在其他程序中打开：否</translation>
+    </message>
+    <message>
+        <source>cli.statusOpenElsewhere</source>
+        <translation>在其他程序中打开：是</translation>
+    </message>
+    <message>
+        <source>cli.statusVault</source>
+        <translation>保险库：%1</translation>
+    </message>
+    <message>
+        <source>cli.storeDamaged</source>
+        <translation>已损坏：%1：%2</translation>
+    </message>
+    <message>
+        <source>cli.storeMissing</source>
+        <translation>缺失：%1</translation>
+    </message>
+    <message>
+        <source>cli.unhidden</source>
+        <translation>已取消隐藏：%1</translation>
+    </message>
+    <message>
+        <source>cli.unknownCommand</source>
+        <translation>未知命令“%1”。</translation>
+    </message>
+    <message>
+        <source>cli.unknownGroupAction</source>
+        <translation>未知的分组操作“%1”：请使用 add、rename 或 delete。</translation>
+    </message>
+    <message>
+        <source>cli.unknownOption</source>
+        <translation>未知选项 %1。</translation>
+    </message>
+    <message>
+        <source>cli.unknownSort</source>
+        <translation>未知的排序方式“%1”：请使用 added、name、path、size、state 或 created。</translation>
+    </message>
+    <message>
+        <source>cli.vaultCreated</source>
+        <translation>已在 %1 创建保险库</translation>
+    </message>
+    <message>
+        <source>cli.verified</source>
+        <translation>已检查 %1 个隐藏项目，其中 %2 个有问题。</translation>
+    </message>
+    <message>
+        <source>cli.wrongPassword</source>
+        <translation>密码错误。</translation>
+    </message>
+    <message>
+        <source>cli.help</source>
+        <translation>用法：vexo-cli [--password-stdin] COMMAND [ARGS]
+
+与 Vexo 桌面应用程序使用同一个保险库。
+
+命令：
+  init DIR [--hint TEXT]   创建保险库文件夹并设置主密码
+  status [--json]          保险库、其中的项目，以及是否有其他程序打开了它
+  groups [--json]          每个分组及其编号和项目数
+  group add NAME | group rename N NAME | group delete N
+  list [--group N] [--sort added|name|path|size|state|created] [--desc]
+       [--search TEXT] [--json]
+  add [--group N] [--vault-name NAME] PATH...   添加文件和文件夹并将其隐藏
+  hide ITEM... | unhide ITEM...                  ITEM：list 中的编号，或路径
+  remove ITEM... [--yes]   将项目从列表中移除（已隐藏的项目会先取消隐藏）
+  verify [ITEM...] [--json]   检查隐藏项目的存储副本，不写入任何内容
+  passwd                   更改主密码
+
+选项：
+  --password-stdin   从标准输入而不是终端读取密码以及之后的每个回答，
+                     每个一行
+  --help             显示此帮助；COMMAND --help 显示该命令的帮助
+
+退出状态：0 完成，1 有操作失败，2 用法错误，3 密码错误，
+4 保险库已在其他程序中打开。</translation>
+    </message>
+    <message>
+        <source>cli.help.init</source>
+        <translation>用法：vexo-cli init DIR [--hint TEXT]
+
+创建保险库文件夹 DIR（名称没有“.vlt”时会加上；已有的文件夹会直接
+使用），并设置主密码，需输入两次。
+--hint 会保存密码提示。如果已设置保险库，则拒绝执行。</translation>
+    </message>
+    <message>
+        <source>cli.help.status</source>
+        <translation>用法：vexo-cli status [--json]
+
+显示保险库文件夹、其中有多少项目（已隐藏和可见）、已打开的驱动器保险库，
+以及是否有其他程序（桌面应用程序或另一个 vexo-cli）打开了保险库。
+保险库在其他地方打开时也可使用。</translation>
+    </message>
+    <message>
+        <source>cli.help.groups</source>
+        <translation>用法：vexo-cli groups [--json]
+
+列出每个分组：保险库的、每个已打开驱动器保险库的，以及安全笔记的分组。
+这些编号可用于 list --group、add --group 和 group。</translation>
+    </message>
+    <message>
+        <source>cli.help.group</source>
+        <translation>用法：vexo-cli group add NAME
+      vexo-cli group rename N NAME
+      vexo-cli group delete N
+
+在保险库中添加分组、将分组 N 重命名或删除。被删除分组中的项目会移到
+“所有文件”。“全部”分组不能更改。</translation>
+    </message>
+    <message>
+        <source>cli.help.list</source>
+        <translation>用法：vexo-cli list [--group N] [--sort KEY] [--desc] [--search TEXT] [--json]
+
+列出每个已打开保险库的项目，或分组 N 显示的项目。KEY 可为 added
+（默认）、name、path、size、state 或 created；--desc 会反转
+顺序。--search 只保留名称包含 TEXT 的项目，不区分大小写。
+无论顺序如何，编号都保持不变：hide、unhide、remove 和
+verify 都使用这些编号。</translation>
+    </message>
+    <message>
+        <source>cli.help.add</source>
+        <translation>用法：vexo-cli add [--group N] [--vault-name NAME] PATH...
+
+将文件和文件夹添加到保险库并隐藏。可移动驱动器上的项目会放入该驱动器
+自己的保险库；如果该驱动器没有已打开的保险库，会新建一个，
+名称为 NAME（或按你的回答；未提供名称时为“Vault.vlt”）。
+添加驱动器保险库文件夹（驱动器上的“.vlt”文件夹）会打开该保险库。
+--group N 会将新项目放入分组 N。</translation>
+    </message>
+    <message>
+        <source>cli.help.hide</source>
+        <translation>用法：vexo-cli hide ITEM...
+
+隐藏项目：每个项目都会存储在保险库中，并从原位置移除。
+ITEM 是 vexo-cli list 中的编号或项目的路径（名称为数字的文件请写成
+./NAME）。按 Ctrl-C 会取消正在隐藏的项目（该项目保持原样），
+并停止执行。</translation>
+    </message>
+    <message>
+        <source>cli.help.unhide</source>
+        <translation>用法：vexo-cli unhide ITEM...
+
+将项目放回原位置，并检查它们是否原样恢复。
+ITEM 是 vexo-cli list 中的编号或项目的路径。按 Ctrl-C
+会取消正在恢复的项目（该项目仍保持隐藏），并停止执行。</translation>
+    </message>
+    <message>
+        <source>cli.help.remove</source>
+        <translation>用法：vexo-cli remove ITEM... [--yes]
+
+将项目从保险库的列表中移除。已隐藏的项目会在你确认后先取消隐藏；
+--yes 会替你确认（没有终端时需要）。</translation>
+    </message>
+    <message>
+        <source>cli.help.verify</source>
+        <translation>用法：vexo-cli verify [ITEM...] [--json]
+
+检查每个隐藏项目（或指定项目）的存储副本是否完整，且读回的内容与
+隐藏时相同。不写入任何内容。有副本缺失或损坏时，
+退出状态为 1。</translation>
+    </message>
+    <message>
+        <source>cli.help.passwd</source>
+        <translation>用法：vexo-cli passwd
+
+更改主密码：询问当前密码、两次新密码以及密码提示。
+之前隐藏的项目在新密码下仍可正常使用。</translation>
+    </message>
+    <message>
+        <source>cli.vaultMissing</source>
+        <translation>保险库文件夹 %1 不存在。它所在的驱动器是否已连接？文件夹是否已被移动？未做任何更改。</translation>
+    </message>
+    <message>
+        <source>cli.noPassword</source>
+        <translation>未提供密码。</translation>
+    </message>
+    <message>
+        <source>cli.driveVaultNotOpened</source>
+        <translation>%1 未作为驱动器保险库打开。</translation>
+    </message>
+    <message>
+        <source>cli.noteGroupKept</source>
+        <translation>分组 %1 存放的是安全笔记：请在显示其笔记的桌面应用程序中删除它。</translation>
+    </message>
 </context>
 </TS>

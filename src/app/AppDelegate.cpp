@@ -10,6 +10,7 @@
 #include "ui/MainView.h"
 #include "ui/MenuBar.h"
 #include "ui/NoteView.h"
+#include "ui/PreferencesWindowController.h"
 #include "ui/WelcomeWindowController.h"
 #include "ui/loginViewcontroller.h"
 #include "vault/VaultFolders.h"
@@ -95,6 +96,7 @@ void AppDelegate::connectMenuCommands() {
                            QApplication::applicationDisplayName() + QLatin1Char(' ') +
                                QApplication::applicationVersion());
     });
+    on(bar->item(kApplication, kPreferences), [this] { preferencesAction(); });
     on(bar->item(kApplication, kQuit), [] { QApplication::quit(); });
     on(bar->item(kFile, kAddFiles), [this] { addFileAction(); });
     on(bar->item(kFile, kAddNote), [this] { addNoteFileAction(); });
@@ -213,6 +215,10 @@ void AppDelegate::armHideItems() {
 }
 
 void AppDelegate::setAfterLock() {
+    // The idle time has run out and open windows are being closed: a command
+    // that ends with their closing must not put the lock off again.
+    if (idleLockDue_)
+        return;
     idleTimer_.stop();
     const auto delay =
         idleDelayFor(platform::Settings::value(platform::keys::kLOCKQUILLANWHENIDLE));
@@ -229,6 +235,7 @@ void AppDelegate::lockWhenIdle() {
     if (open == nullptr)
         open = QApplication::activeModalWidget();
     if (open != nullptr) {
+        idleLockDue_ = true;
         open->close();
         idleTimer_.start(kRecheckAfterClosing);
         return;
@@ -237,6 +244,7 @@ void AppDelegate::lockWhenIdle() {
 }
 
 void AppDelegate::lockvexoAction() {
+    idleLockDue_ = false;
     if (mainView_ == nullptr)
         return;
     idleTimer_.stop();
@@ -281,6 +289,13 @@ void AppDelegate::enterChangePassword() {
     forwardToMainView([this](ui::MainView&) {
         ui::ChangePasswordWController window(prompt_, &mainWindow_);
         window.runOver(&mainWindow_);
+    });
+}
+
+void AppDelegate::preferencesAction() {
+    forwardToMainView([this](ui::MainView&) {
+        ui::PreferencesWindowController preferences(prompt_, &mainWindow_);
+        preferences.runOver(&mainWindow_);
     });
 }
 

@@ -69,6 +69,10 @@ public:
     // The Password menu's change command: the master password, in a modal
     // window (only while unlocked).
     void enterChangePassword();
+    // The application menu's preferences: a modal window over the main
+    // window (only while unlocked); a new idle-lock choice counts from its
+    // close.
+    void preferencesAction();
     // Switches the interface language to index and re-titles what is shown.
     void setLange(int index);
 
@@ -94,6 +98,8 @@ private:
     platform::VolumeMonitor volumeMonitor_;
     QPointer<ui::MainView> mainView_;
     QTimer idleTimer_;
+    // True from the idle lock's closing of open windows until the lock.
+    bool idleLockDue_ = false;
 };
 
 } // namespace vexo::app

@@ -120,6 +120,8 @@ MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent) {
     QMenu* application = addTopMenu(menu::kApplication, QString());
     addItem(application, menu::kAbout);
     application->addSeparator();
+    addItem(application, menu::kPreferences, QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    application->addSeparator();
     addItem(application, menu::kQuit, QKeySequence::Quit);
 
     buildLanguageMenu(addTopMenu(menu::kLanguage, QStringLiteral("Language")));
@@ -258,6 +260,7 @@ void MenuBar::hiddenCustomButton(bool hidden) {
             if (identifier == QLatin1String(lockedAway))
                 top->setVisible(!hidden);
     }
+    item(menu::kApplication, menu::kPreferences)->setEnabled(!hidden);
     refresMenuItems();
 }
 

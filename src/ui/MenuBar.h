@@ -18,6 +18,7 @@ inline constexpr int kHelp = 80;
 
 // Application menu.
 inline constexpr int kAbout = 1;
+inline constexpr int kPreferences = 2;
 inline constexpr int kQuit = 3;
 // File menu.
 inline constexpr int kAddFiles = 1;
@@ -86,6 +87,7 @@ public:
 
     // The locked dress (true) offers the Language menu and none of the File,
     // Edit, Format and Password menus; the unlocked dress the other way round.
+    // The preferences are offered in the unlocked dress only.
     void hiddenCustomButton(bool hidden);
 
     // The File menu's hide and unhide commands, greyed out while they have

@@ -1,0 +1,1301 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>Main</name>
+    <message>
+        <source>GroupFileTypeTitle</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>group_AllFiles</source>
+        <translation>所有檔案</translation>
+    </message>
+    <message>
+        <source>group_SECURENOTES</source>
+        <translation>安全筆記</translation>
+    </message>
+    <message>
+        <source>group_Allnotes</source>
+        <translation>所有筆記</translation>
+    </message>
+    <message>
+        <source>monthiItem1.stringValue</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>monthiItem2.stringValue</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>monthiItem3.stringValue</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>monthiItem4.stringValue</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>monthiItem5.stringValue</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>monthiItem6.stringValue</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>monthiItem7.stringValue</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>monthiItem8.stringValue</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>monthiItem9.stringValue</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>monthiItem10.stringValue</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>monthiItem11.stringValue</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>monthiItem12.stringValue</source>
+        <translation>12月</translation>
+    </message>
+    <message>
+        <source>weekItem1.stringValue</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>weekItem2.stringValue</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>weekItem3.stringValue</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>weekItem4.stringValue</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>weekItem5.stringValue</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>weekItem6.stringValue</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>weekItem7.stringValue</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>listUnreadable.title</source>
+        <translation>無法讀取保險庫的清單</translation>
+    </message>
+    <message>
+        <source>listUnreadable.message</source>
+        <translation>Vexo 已將無法讀取的清單保留在原處（檔名中帶有「unreadable」），並建立了新的清單。你隱藏的項目仍儲存在保險庫資料夾中：</translation>
+    </message>
+    <message>
+        <source>okBtn.Title</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>encrypted.stringvalue</source>
+        <translation>已隱藏</translation>
+    </message>
+    <message>
+        <source>process.text</source>
+        <translation>處理中…</translation>
+    </message>
+    <message>
+        <source>ProgressState</source>
+        <translation>剩餘約 %1 秒</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>hideFailed.title</source>
+        <translation>無法隱藏該項目。它仍在原位置可見，沒有刪除任何內容。</translation>
+    </message>
+    <message>
+        <source>unhideFailed.title</source>
+        <translation>無法還原該項目。它仍隱藏在保險庫中，沒有遺失任何內容。</translation>
+    </message>
+    <message>
+        <source>error_md5_message</source>
+        <translation>還原的項目與隱藏時不同，因此它仍標示為隱藏，並保留其儲存副本。還原內容的摘要</translation>
+    </message>
+    <message>
+        <source>wenxintishi</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>fileRemovedMessage</source>
+        <translation>該項目已不在原位置，或其所在的磁碟已移除。</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>needTotalSize.Title</source>
+        <translation>磁碟空間不足：需要 %1 MB。</translation>
+    </message>
+    <message>
+        <source>passordMessage</source>
+        <translation>此磁碟上的保險庫有自己的密碼。請輸入密碼以開啟保險庫。</translation>
+    </message>
+    <message>
+        <source>addFristBtn.string</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>addSecondBtn.string</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>clickPassword</source>
+        <translation>保險庫密碼</translation>
+    </message>
+    <message>
+        <source>passworderror</source>
+        <translation>密碼不正確。</translation>
+    </message>
+    <message>
+        <source>group_Item4</source>
+        <translation>新群組</translation>
+    </message>
+    <message>
+        <source>VAULTName.string</source>
+        <translation>%1 保險庫</translation>
+    </message>
+    <message>
+        <source>removeitemformlistmessage.text</source>
+        <translation>要從清單中移除此項目嗎？</translation>
+    </message>
+    <message>
+        <source>removeitemformlistinfomation.text</source>
+        <translation>此項目已隱藏。它會先取消隱藏並放回原位置，然後從清單中移除。檔案本身會保留。</translation>
+    </message>
+    <message>
+        <source>PasswordSucOk.StringValue</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Cancel.StringValue</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>addRefused.title</source>
+        <translation>部分項目未加入</translation>
+    </message>
+    <message>
+        <source>moreFailures.text</source>
+        <translation>……另有 %1 項</translation>
+    </message>
+    <message>
+        <source>CreateFolderErrorTitle</source>
+        <translation>無法使用保險庫資料夾</translation>
+    </message>
+    <message>
+        <source>CreateFolderErrorMessage</source>
+        <translation>保險庫資料夾不存在，或位於 Vexo 無法寫入其檔案系統（NTFS）的磁碟上。</translation>
+    </message>
+    <message>
+        <source>NTFErrorTitle</source>
+        <translation>不支援 NTFS 磁碟</translation>
+    </message>
+    <message>
+        <source>NTFErrorMessage</source>
+        <translation>Vexo 無法在 NTFS 磁碟上保存保險庫。請使用 exFAT、FAT32 或 Linux 檔案系統格式的磁碟。</translation>
+    </message>
+    <message>
+        <source>addMessage.string</source>
+        <translation>磁碟「%1」上還沒有保險庫。要建立一個，以便在該磁碟上隱藏這些項目嗎？</translation>
+    </message>
+    <message>
+        <source>addMessage1.string</source>
+        <translation>磁碟「%1」上已有一個未開啟的保險庫資料夾。要建立新的保險庫，還是選擇現有的保險庫？</translation>
+    </message>
+    <message>
+        <source>addInfomation.string</source>
+        <translation>卸除式磁碟上的項目會保存在同一磁碟上的保險庫中，因此磁碟可以在不同電腦之間使用。</translation>
+    </message>
+    <message>
+        <source>Newlybuild.string</source>
+        <translation>建立新的</translation>
+    </message>
+    <message>
+        <source>Selectexisting.string</source>
+        <translation>選擇現有的</translation>
+    </message>
+    <message>
+        <source>selectsecurityMessage</source>
+        <translation>選擇磁碟上的保險庫資料夾（.vlt）</translation>
+    </message>
+    <message>
+        <source>createFolderMessage</source>
+        <translation>為新保險庫命名</translation>
+    </message>
+    <message>
+        <source>clickvaultName</source>
+        <translation>保險庫名稱</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>vaultInUse.title</source>
+        <translation>保險庫已在另一個程式中開啟</translation>
+    </message>
+    <message>
+        <source>vaultInUse.message</source>
+        <translation>Vexo 或 vexo-cli 已開啟此保險庫。請先在那裡關閉它，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>cli.alreadyHidden</source>
+        <translation>%1 已經隱藏。</translation>
+    </message>
+    <message>
+        <source>cli.alreadyVisible</source>
+        <translation>%1 已經可見。</translation>
+    </message>
+    <message>
+        <source>cli.alreadyInVault</source>
+        <translation>%1：已在保險庫中，略過。</translation>
+    </message>
+    <message>
+        <source>cli.alreadySetUp</source>
+        <translation>保險庫已設定於 %1。請使用 vexo-cli passwd 變更其密碼。</translation>
+    </message>
+    <message>
+        <source>cli.answeredNo</source>
+        <translation>沒有可供回答的終端機：採用「%1」。</translation>
+    </message>
+    <message>
+        <source>cli.askHint</source>
+        <translation>密碼提示：</translation>
+    </message>
+    <message>
+        <source>cli.askNewPassword</source>
+        <translation>新的主密碼：</translation>
+    </message>
+    <message>
+        <source>cli.askOldPassword</source>
+        <translation>目前的主密碼：</translation>
+    </message>
+    <message>
+        <source>cli.askPassword</source>
+        <translation>主密碼：</translation>
+    </message>
+    <message>
+        <source>cli.askRepeatPassword</source>
+        <translation>再次輸入新密碼：</translation>
+    </message>
+    <message>
+        <source>cli.badNumber</source>
+        <translation>「%1」不是 1 以上的數字。</translation>
+    </message>
+    <message>
+        <source>cli.cancelled</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>cli.chooseNumber</source>
+        <translation>請選擇 1 到 %1：</translation>
+    </message>
+    <message>
+        <source>cli.driveVaultOpened</source>
+        <translation>已開啟磁碟保險庫 %1。</translation>
+    </message>
+    <message>
+        <source>cli.emptyGroupName</source>
+        <translation>群組需要名稱。</translation>
+    </message>
+    <message>
+        <source>cli.emptyHint</source>
+        <translation>需要密碼提示；未做任何變更。</translation>
+    </message>
+    <message>
+        <source>cli.emptyPassword</source>
+        <translation>密碼不得為空；未做任何變更。</translation>
+    </message>
+    <message>
+        <source>cli.extraArgument</source>
+        <translation>未預期的引數「%1」。</translation>
+    </message>
+    <message>
+        <source>cli.groupCreated</source>
+        <translation>已建立群組 %1「%2」。</translation>
+    </message>
+    <message>
+        <source>cli.groupFixed</source>
+        <translation>群組 %1 是「全部」群組：無法重新命名或刪除。</translation>
+    </message>
+    <message>
+        <source>cli.hidden</source>
+        <translation>已隱藏：%1</translation>
+    </message>
+    <message>
+        <source>cli.missingArgument</source>
+        <translation>缺少引數。</translation>
+    </message>
+    <message>
+        <source>cli.noCommand</source>
+        <translation>未指定命令。</translation>
+    </message>
+    <message>
+        <source>cli.noItems</source>
+        <translation>沒有項目。</translation>
+    </message>
+    <message>
+        <source>cli.noSuchGroup</source>
+        <translation>沒有群組 %1；請參閱 vexo-cli groups。</translation>
+    </message>
+    <message>
+        <source>cli.noSuchItem</source>
+        <translation>%1：保險庫中沒有此項目；請參閱 vexo-cli list。</translation>
+    </message>
+    <message>
+        <source>cli.noTerminal</source>
+        <translation>沒有可詢問密碼的終端機；請用 --password-stdin 從標準輸入提供密碼。</translation>
+    </message>
+    <message>
+        <source>cli.noVault</source>
+        <translation>此使用者尚未設定保險庫。請用以下命令建立：vexo-cli init DIR</translation>
+    </message>
+    <message>
+        <source>cli.notHidden</source>
+        <translation>未隱藏：%1</translation>
+    </message>
+    <message>
+        <source>cli.notRemoved</source>
+        <translation>未移除：%1</translation>
+    </message>
+    <message>
+        <source>cli.noteGroup</source>
+        <translation>群組 %1 存放的是安全筆記，而不是檔案。</translation>
+    </message>
+    <message>
+        <source>cli.optionNeedsValue</source>
+        <translation>選項 %1 需要一個值。</translation>
+    </message>
+    <message>
+        <source>cli.passwordChanged</source>
+        <translation>密碼已變更。</translation>
+    </message>
+    <message>
+        <source>cli.passwordsDiffer</source>
+        <translation>兩次輸入的密碼不同；未做任何變更。</translation>
+    </message>
+    <message>
+        <source>cli.progressBytes</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>cli.progressLeft</source>
+        <translation>剩餘 %1 秒</translation>
+    </message>
+    <message>
+        <source>cli.progressRate</source>
+        <translation>%1/秒</translation>
+    </message>
+    <message>
+        <source>cli.removed</source>
+        <translation>已移除：%1</translation>
+    </message>
+    <message>
+        <source>cli.sectionDrive</source>
+        <translation>磁碟保險庫 %1</translation>
+    </message>
+    <message>
+        <source>cli.sectionLocal</source>
+        <translation>這台電腦上的保險庫</translation>
+    </message>
+    <message>
+        <source>cli.sectionNotes</source>
+        <translation>安全筆記</translation>
+    </message>
+    <message>
+        <source>cli.seeHelp</source>
+        <translation>請參閱 %1。</translation>
+    </message>
+    <message>
+        <source>cli.stateHidden</source>
+        <translation>已隱藏</translation>
+    </message>
+    <message>
+        <source>cli.stateVisible</source>
+        <translation>可見</translation>
+    </message>
+    <message>
+        <source>cli.statusDriveVault</source>
+        <translation>磁碟保險庫 %1：%2 個項目，%3 個已隱藏</translation>
+    </message>
+    <message>
+        <source>cli.statusItems</source>
+        <translation>項目：%1（%2 個已隱藏，%3 個可見）</translation>
+    </message>
+    <message>
+        <source>cli.statusNotOpenElsewhere</source>
+        <translation>在另一個程式中開啟：否</translation>
+    </message>
+    <message>
+        <source>cli.statusOpenElsewhere</source>
+        <translation>在另一個程式中開啟：是</translation>
+    </message>
+    <message>
+        <source>cli.statusVault</source>
+        <translation>保險庫：%1</translation>
+    </message>
+    <message>
+        <source>cli.storeDamaged</source>
+        <translation>已損壞：%1：%2</translation>
+    </message>
+    <message>
+        <source>cli.storeMissing</source>
+        <translation>遺失：%1</translation>
+    </message>
+    <message>
+        <source>cli.unhidden</source>
+        <translation>已取消隱藏：%1</translation>
+    </message>
+    <message>
+        <source>cli.unknownCommand</source>
+        <translation>未知的命令「%1」。</translation>
+    </message>
+    <message>
+        <source>cli.unknownGroupAction</source>
+        <translation>未知的群組動作「%1」：請使用 add、rename 或 delete。</translation>
+    </message>
+    <message>
+        <source>cli.unknownOption</source>
+        <translation>未知的選項 %1。</translation>
+    </message>
+    <message>
+        <source>cli.unknownSort</source>
+        <translation>未知的排序方式「%1」：請使用 added、name、path、size、state 或 created。</translation>
+    </message>
+    <message>
+        <source>cli.vaultCreated</source>
+        <translation>已在 %1 建立保險庫</translation>
+    </message>
+    <message>
+        <source>cli.verified</source>
+        <translation>已檢查 %1 個隱藏項目，其中 %2 個有問題。</translation>
+    </message>
+    <message>
+        <source>cli.wrongPassword</source>
+        <translation>密碼錯誤。</translation>
+    </message>
+    <message>
+        <source>passwordFaileMessage.StringValue</source>
+        <translation>目前的密碼不正確。</translation>
+    </message>
+    <message>
+        <source>passwordSucMessage.StringValue</source>
+        <translation>新密碼已儲存，但強度較弱。</translation>
+    </message>
+    <message>
+        <source>passwordSucInfomation.StringValue</source>
+        <translation>混合字母、數字和其他字元的較長密碼更難被猜到。</translation>
+    </message>
+    <message>
+        <source>cli.help</source>
+        <translation>用法：vexo-cli [--password-stdin] COMMAND [ARGS]
+
+與 Vexo 桌面應用程式使用同一個保險庫。
+
+命令：
+  init DIR [--hint TEXT]   建立保險庫資料夾並設定主密碼
+  status [--json]          保險庫、其中的項目，以及是否有其他程式開啟了它
+  groups [--json]          每個群組及其編號和項目數
+  group add NAME | group rename N NAME | group delete N
+  list [--group N] [--sort added|name|path|size|state|created] [--desc]
+       [--search TEXT] [--json]
+  add [--group N] [--vault-name NAME] PATH...   加入檔案和資料夾並將其隱藏
+  hide ITEM... | unhide ITEM...                  ITEM：list 中的編號，或路徑
+  remove ITEM... [--yes]   將項目從清單中移除（已隱藏的項目會先取消隱藏）
+  verify [ITEM...] [--json]   檢查隱藏項目的儲存副本，不寫入任何內容
+  passwd                   變更主密碼
+
+選項：
+  --password-stdin   從標準輸入而非終端機讀取密碼，以及之後的每個回答，
+                     每個一行
+  --help             顯示此說明；COMMAND --help 顯示該命令的說明
+
+結束狀態：0 完成，1 有操作失敗，2 用法錯誤，3 密碼錯誤，
+4 保險庫已在另一個程式中開啟。</translation>
+    </message>
+    <message>
+        <source>cli.help.init</source>
+        <translation>用法：vexo-cli init DIR [--hint TEXT]
+
+建立保險庫資料夾 DIR（名稱沒有「.vlt」時會加上；已存在的資料夾會直接
+使用），並設定主密碼，需輸入兩次。
+--hint 會儲存密碼提示。如果已設定保險庫，則拒絕執行。</translation>
+    </message>
+    <message>
+        <source>cli.help.status</source>
+        <translation>用法：vexo-cli status [--json]
+
+顯示保險庫資料夾、其中有多少項目（已隱藏和可見）、已開啟的磁碟保險庫，
+以及是否有其他程式（桌面應用程式或另一個 vexo-cli）開啟了保險庫。
+保險庫在其他地方開啟時也可使用。</translation>
+    </message>
+    <message>
+        <source>cli.help.groups</source>
+        <translation>用法：vexo-cli groups [--json]
+
+列出每個群組：保險庫的、每個已開啟磁碟保險庫的，以及安全筆記的群組。
+這些編號可用於 list --group、add --group 和 group。</translation>
+    </message>
+    <message>
+        <source>cli.help.group</source>
+        <translation>用法：vexo-cli group add NAME
+      vexo-cli group rename N NAME
+      vexo-cli group delete N
+
+在保險庫中新增群組、將群組 N 重新命名或刪除。被刪除群組中的項目會移到
+「所有檔案」。「全部」群組無法變更。</translation>
+    </message>
+    <message>
+        <source>cli.help.list</source>
+        <translation>用法：vexo-cli list [--group N] [--sort KEY] [--desc] [--search TEXT] [--json]
+
+列出每個已開啟保險庫的項目，或群組 N 顯示的項目。KEY 可為 added
+（預設）、name、path、size、state 或 created；--desc 會反轉
+順序。--search 只保留名稱包含 TEXT 的項目，不分大小寫。
+無論順序為何，編號都保持不變：hide、unhide、remove 和
+verify 都使用這些編號。</translation>
+    </message>
+    <message>
+        <source>cli.help.add</source>
+        <translation>用法：vexo-cli add [--group N] [--vault-name NAME] PATH...
+
+將檔案和資料夾加入保險庫並隱藏。卸除式磁碟上的項目會放入該磁碟
+自己的保險庫；如果該磁碟沒有已開啟的保險庫，會建立一個新的，
+名稱為 NAME（或依你的回答；未提供名稱時為「Vault.vlt」）。
+加入磁碟保險庫資料夾（磁碟上的「.vlt」資料夾）會開啟該保險庫。
+--group N 會將新項目放入群組 N。</translation>
+    </message>
+    <message>
+        <source>cli.help.hide</source>
+        <translation>用法：vexo-cli hide ITEM...
+
+隱藏項目：每個項目都會儲存在保險庫中，並從原位置移除。
+ITEM 是 vexo-cli list 中的編號或項目的路徑（名稱為數字的檔案請寫成
+./NAME）。按 Ctrl-C 會取消正在隱藏的項目（該項目保持原狀），
+並停止執行。</translation>
+    </message>
+    <message>
+        <source>cli.help.unhide</source>
+        <translation>用法：vexo-cli unhide ITEM...
+
+將項目放回原位置，並檢查它們是否原封不動地回來。
+ITEM 是 vexo-cli list 中的編號或項目的路徑。按 Ctrl-C
+會取消正在還原的項目（該項目仍保持隱藏），並停止執行。</translation>
+    </message>
+    <message>
+        <source>cli.help.remove</source>
+        <translation>用法：vexo-cli remove ITEM... [--yes]
+
+將項目從保險庫的清單中移除。已隱藏的項目會在你確認後先取消隱藏；
+--yes 會替你確認（沒有終端機時需要）。</translation>
+    </message>
+    <message>
+        <source>cli.help.verify</source>
+        <translation>用法：vexo-cli verify [ITEM...] [--json]
+
+檢查每個隱藏項目（或指定的項目）的儲存副本是否完整，且讀回的內容與
+隱藏時相同。不寫入任何內容。有副本遺失或損壞時，
+結束狀態為 1。</translation>
+    </message>
+    <message>
+        <source>cli.help.passwd</source>
+        <translation>用法：vexo-cli passwd
+
+變更主密碼：詢問目前的密碼、新密碼兩次，以及密碼提示。
+之前隱藏的項目在新密碼下仍可正常使用。</translation>
+    </message>
+    <message>
+        <source>oneTitle.stringValue</source>
+        <translation>歡迎使用 Vexo</translation>
+    </message>
+    <message>
+        <source>oneDesc1Label.stringValue</source>
+        <translation>將私人檔案和資料夾集中保存在一個安全的地方。</translation>
+    </message>
+    <message>
+        <source>oneDesc2Label.stringValue</source>
+        <translation>隱藏的項目會加密儲存在你的保險庫中。</translation>
+    </message>
+    <message>
+        <source>twoTitle.stringValue</source>
+        <translation>收集你的檔案</translation>
+    </message>
+    <message>
+        <source>twoDesc1Label.stringValue</source>
+        <translation>把檔案和資料夾拖進視窗，或使用 + 按鈕加入。</translation>
+    </message>
+    <message>
+        <source>twoDesc2Label.stringValue</source>
+        <translation>依照你自己的群組整理它們。</translation>
+    </message>
+    <message>
+        <source>twoDesc3Label.stringValue</source>
+        <translation>在你隱藏之前，項目會留在原來的位置。</translation>
+    </message>
+    <message>
+        <source>twoDesc4Label.stringValue</source>
+        <translation>卸除式磁碟上的檔案會留在該磁碟上。</translation>
+    </message>
+    <message>
+        <source>twoDesc5Label.stringValue</source>
+        <translation>透過搜尋和排序，快速找到任何項目。</translation>
+    </message>
+    <message>
+        <source>threTitle.stringValue</source>
+        <translation>一鍵隱藏</translation>
+    </message>
+    <message>
+        <source>threDesc1Label.stringValue</source>
+        <translation>將項目切換為隱藏，它就會從所在的資料夾中消失。</translation>
+    </message>
+    <message>
+        <source>threDesc2Label.stringValue</source>
+        <translation>切換回來，它就會原封不動地回來。</translation>
+    </message>
+    <message>
+        <source>sixTitleLabel.stringValue</source>
+        <translation>安全筆記</translation>
+    </message>
+    <message>
+        <source>sixDescLabel.stringValue</source>
+        <translation>寫下只有你能讀的筆記。</translation>
+    </message>
+    <message>
+        <source>sixDesc2Label.stringValue</source>
+        <translation>筆記會和你的檔案一起保存在保險庫中。</translation>
+    </message>
+    <message>
+        <source>fiveTitleLabel.stringValue</source>
+        <translation>建立你的保險庫</translation>
+    </message>
+    <message>
+        <source>fiveDesc1Label.stringValue</source>
+        <translation>設定一組主密碼。每次開啟 Vexo 都需要它。</translation>
+    </message>
+    <message>
+        <source>fiveDesc2Label.stringValue</source>
+        <translation>忘記的密碼無法找回。</translation>
+    </message>
+    <message>
+        <source>fiveDesc3Label.stringValue</source>
+        <translation>密碼提示可以幫助你記住它。</translation>
+    </message>
+    <message>
+        <source>password_TextField.placeholderString</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>sourepassword_TextField.placeholderString</source>
+        <translation>確認密碼</translation>
+    </message>
+    <message>
+        <source>passwordhint.placeholderString</source>
+        <translation>密碼提示</translation>
+    </message>
+    <message>
+        <source>remmenberBtn.title</source>
+        <translation>記住密碼</translation>
+    </message>
+    <message>
+        <source>Next.text</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>createVaultBtn.title</source>
+        <translation>建立保險庫</translation>
+    </message>
+    <message>
+        <source>closeBtn.title</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>SavePanel.message</source>
+        <translation>選擇要建立保險庫資料夾的位置。</translation>
+    </message>
+    <message>
+        <source>AppName.text</source>
+        <translation>Vexo</translation>
+    </message>
+    <message>
+        <source>passwordTextField.placeholderString</source>
+        <translation>輸入密碼</translation>
+    </message>
+    <message>
+        <source>passwordtishiLabelstringValue</source>
+        <translation>輸入主密碼以解鎖保險庫。</translation>
+    </message>
+    <message>
+        <source>passwordhint1.placeholderString</source>
+        <translation>忘記密碼了嗎？</translation>
+    </message>
+    <message>
+        <source>passwordkeyphale</source>
+        <translation>密碼無法找回。請檢查鍵盤配置和大寫鎖定鍵，然後仔細再試一次。</translation>
+    </message>
+    <message>
+        <source>chooser.allFiles</source>
+        <translation>所有檔案</translation>
+    </message>
+    <message>
+        <source>languageIcon</source>
+        <translation>zh</translation>
+    </message>
+    <message>
+        <source>cli.vaultMissing</source>
+        <translation>保險庫資料夾 %1 不存在。它所在的磁碟是否已連接？資料夾是否已被移動？未做任何變更。</translation>
+    </message>
+    <message>
+        <source>cli.noPassword</source>
+        <translation>未提供密碼。</translation>
+    </message>
+    <message>
+        <source>cli.driveVaultNotOpened</source>
+        <translation>%1 未以磁碟保險庫的形式開啟。</translation>
+    </message>
+    <message>
+        <source>cli.noteGroupKept</source>
+        <translation>群組 %1 存放的是安全筆記：請在桌面應用程式中刪除它，那裡會顯示其中的筆記。</translation>
+    </message>
+    <message>
+        <source>ProMenuItem1.title</source>
+        <translation>關於 Vexo</translation>
+    </message>
+    <message>
+        <source>ProMenuItem3.title</source>
+        <translation>結束 Vexo</translation>
+    </message>
+    <message>
+        <source>LanguageBtnTitle</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>FilemenuItem.title</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>FilemenuItem1.title</source>
+        <translation>加入檔案…</translation>
+    </message>
+    <message>
+        <source>FilemenuItem2.title</source>
+        <translation>新增筆記</translation>
+    </message>
+    <message>
+        <source>FilemenuItem3.title</source>
+        <translation>隱藏</translation>
+    </message>
+    <message>
+        <source>FilemenuItem4.title</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>EditmenuItem.title</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>EditmenuItem1.title</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>EditmenuItem2.title</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>EditmenuItem3.title</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>EditmenuItem4.title</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>EditmenuItem5.title</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>EditmenuItem6.title</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>EditmenuItem7.title</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>EditmenuItem9.title</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>EditmenuItem12.title</source>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>Edit-FindMenuItem1.title</source>
+        <translation>尋找…</translation>
+    </message>
+    <message>
+        <source>Edit-TransformationMenuItem1.title</source>
+        <translation>轉成大寫</translation>
+    </message>
+    <message>
+        <source>Edit-TransformationMenuItem2.title</source>
+        <translation>轉成小寫</translation>
+    </message>
+    <message>
+        <source>Edit-TransformationMenuItem3.title</source>
+        <translation>首字大寫</translation>
+    </message>
+    <message>
+        <source>FormatmenuItem.title</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>FormatmenuItem1.title</source>
+        <translation>字體</translation>
+    </message>
+    <message>
+        <source>FormatmenuItem2.title</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem1.text</source>
+        <translation>粗體</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem2.text</source>
+        <translation>斜體</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem3.text</source>
+        <translation>底線</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem4.text</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem5.text</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Format-TextMenuItem1.text</source>
+        <translation>靠左對齊</translation>
+    </message>
+    <message>
+        <source>Format-TextMenuItem2.text</source>
+        <translation>置中</translation>
+    </message>
+    <message>
+        <source>Format-TextMenuItem3.text</source>
+        <translation>靠右對齊</translation>
+    </message>
+    <message>
+        <source>PasswordMenuItem.title</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>PasswordMenuItem1.title</source>
+        <translation>鎖定 Vexo</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem.title</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem1.title</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem2.title</source>
+        <translation>縮放</translation>
+    </message>
+    <message>
+        <source>WindowMenuItem3.title</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>HelpMenuItem.title</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>HelpMenuItem2.title</source>
+        <translation>顯示教學</translation>
+    </message>
+    <message>
+        <source>languageItem1</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>languageItem2</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>lockFileBtn.title</source>
+        <translation>鎖定</translation>
+    </message>
+    <message>
+        <source>SortBtn.title</source>
+        <translation>排序：%1</translation>
+    </message>
+    <message>
+        <source>SortbyItem1</source>
+        <translation>加入日期</translation>
+    </message>
+    <message>
+        <source>file_Item0</source>
+        <translation>全部顯示</translation>
+    </message>
+    <message>
+        <source>file_Item1</source>
+        <translation>全部隱藏</translation>
+    </message>
+    <message>
+        <source>file_Item2</source>
+        <translation>隱藏</translation>
+    </message>
+    <message>
+        <source>file_Item3</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>file_Item4</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>vaultRecreated.title</source>
+        <translation>保險庫資料夾不見了，已重新建立為空資料夾</translation>
+    </message>
+    <message>
+        <source>vaultRecreated.message</source>
+        <translation>如果你的保險庫位於未連接的磁碟或共享資料夾上，請結束 Vexo，刪除這個空資料夾，連接磁碟後再啟動 Vexo。你的保險庫內容沒有任何變更。</translation>
+    </message>
+    <message>
+        <source>visableLabel.stringValue</source>
+        <translation>可見</translation>
+    </message>
+    <message>
+        <source>hideState.text</source>
+        <translation>已隱藏</translation>
+    </message>
+    <message>
+        <source>unhideState.text</source>
+        <translation>可見</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item0</source>
+        <translation>顯示</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item1</source>
+        <translation>隱藏</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item2</source>
+        <translation>取得資訊</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item3</source>
+        <translation>在資料夾中顯示</translation>
+    </message>
+    <message>
+        <source>groupChildFile_Item4</source>
+        <translation>從清單中移除</translation>
+    </message>
+    <message>
+        <source>SortbyItem2</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>SortbyItem3</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>SortbyItem4</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>SortbyItem5</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>SortbyItem6</source>
+        <translation>建立日期</translation>
+    </message>
+    <message>
+        <source>SortbyItem7</source>
+        <translation>遞增</translation>
+    </message>
+    <message>
+        <source>SortbyItem8</source>
+        <translation>遞減</translation>
+    </message>
+    <message>
+        <source>group_Item1</source>
+        <translation>隱藏所有項目</translation>
+    </message>
+    <message>
+        <source>group_Item2</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>group_Item3</source>
+        <translation>刪除群組</translation>
+    </message>
+    <message>
+        <source>AddItemPlString</source>
+        <translation>新增群組</translation>
+    </message>
+    <message>
+        <source>oldPasswordLabel.stringValue</source>
+        <translation>目前密碼：</translation>
+    </message>
+    <message>
+        <source>nowPasswordLabel.stringValue</source>
+        <translation>新密碼：</translation>
+    </message>
+    <message>
+        <source>verifyLabel.stringValue</source>
+        <translation>確認：</translation>
+    </message>
+    <message>
+        <source>passwordHitLabel.stringValue</source>
+        <translation>提示：</translation>
+    </message>
+    <message>
+        <source>changeVltPassword</source>
+        <translation>變更 %1 的密碼</translation>
+    </message>
+    <message>
+        <source>changePassword</source>
+        <translation>變更密碼</translation>
+    </message>
+    <message>
+        <source>changePasswordBtn.title</source>
+        <translation>變更</translation>
+    </message>
+    <message>
+        <source>ProceedAnyway.StringValue</source>
+        <translation>變更密碼</translation>
+    </message>
+    <message>
+        <source>passwordMessage.StringValue</source>
+        <translation>要變更主密碼嗎？</translation>
+    </message>
+    <message>
+        <source>passwordInfomation.StringValue</source>
+        <translation>此後只能用新密碼開啟 Vexo。變更前隱藏的項目仍可照常取消隱藏。</translation>
+    </message>
+    <message>
+        <source>passwordNotSaved.StringValue</source>
+        <translation>無法儲存新密碼。仍可用舊密碼開啟 Vexo。</translation>
+    </message>
+    <message>
+        <source>drivePasswordNotSaved</source>
+        <translation>無法將新密碼寫入磁碟保險庫 %1，它仍使用舊密碼。</translation>
+    </message>
+    <message>
+        <source>PasswordMenuItem2.title</source>
+        <translation>變更密碼…</translation>
+    </message>
+    <message>
+        <source>note_Item1</source>
+        <translation>刪除筆記</translation>
+    </message>
+    <message>
+        <source>note_Item2</source>
+        <translation>新增筆記</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem1</source>
+        <translation>加入日期</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem2</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem3</source>
+        <translation>建立日期</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem4</source>
+        <translation>遞增</translation>
+    </message>
+    <message>
+        <source>NotesSortbyItem5</source>
+        <translation>遞減</translation>
+    </message>
+    <message>
+        <source>noteNotSaved</source>
+        <translation>無法儲存筆記「%1」。</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem10.text</source>
+        <translation>顯示字體</translation>
+    </message>
+    <message>
+        <source>Format-FontMenuItem11.text</source>
+        <translation>顯示顏色</translation>
+    </message>
+    <message>
+        <source>ProMenuItem2.title</source>
+        <translation>偏好設定…</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>進階</translation>
+    </message>
+    <message>
+        <source>general_checkBox1</source>
+        <translation>在選單列中顯示助理</translation>
+    </message>
+    <message>
+        <source>general_checkBox2</source>
+        <translation>登入時啟動助理</translation>
+    </message>
+    <message>
+        <source>general_checkBox3</source>
+        <translation>傳送匿名使用資料</translation>
+    </message>
+    <message>
+        <source>general_p1_item0</source>
+        <translation>永不</translation>
+    </message>
+    <message>
+        <source>general_p1_item1</source>
+        <translation>30 秒後</translation>
+    </message>
+    <message>
+        <source>general_p1_item2</source>
+        <translation>1 分鐘後</translation>
+    </message>
+    <message>
+        <source>general_p1_item3</source>
+        <translation>5 分鐘後</translation>
+    </message>
+    <message>
+        <source>general_p1_item4</source>
+        <translation>15 分鐘後</translation>
+    </message>
+    <message>
+        <source>general_p2_item0</source>
+        <translation>鎖定保險庫</translation>
+    </message>
+    <message>
+        <source>general_p2_item1</source>
+        <translation>鎖定保險庫並關閉其視窗</translation>
+    </message>
+    <message>
+        <source>general_p2_item2</source>
+        <translation>鎖定保險庫和助理</translation>
+    </message>
+    <message>
+        <source>general_descTitleLabel1</source>
+        <translation>閒置時鎖定：</translation>
+    </message>
+    <message>
+        <source>general_descLabel1</source>
+        <translation>保險庫在無人操作達到這段時間後會鎖定。</translation>
+    </message>
+    <message>
+        <source>general_descTitleLabel2</source>
+        <translation>結束時：</translation>
+    </message>
+    <message>
+        <source>general_descLabel2</source>
+        <translation>下次啟動時，保險庫一律處於鎖定狀態。</translation>
+    </message>
+    <message>
+        <source>password_checkBox1</source>
+        <translation>備份前鎖定保險庫</translation>
+    </message>
+    <message>
+        <source>password_descLabel</source>
+        <translation>主密碼用來開啟保險庫。可在這裡變更；密碼提示可幫助你記住它。</translation>
+    </message>
+    <message>
+        <source>password_ChangeBtn.stringvalue</source>
+        <translation>變更密碼…</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox1</source>
+        <translation>隱藏後安全清除剩餘的檔案資料</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox2</source>
+        <translation>顯示從選單列助理取消隱藏的檔案</translation>
+    </message>
+    <message>
+        <source>advanced_CheckBox3</source>
+        <translation>顯示從主視窗取消隱藏的檔案</translation>
+    </message>
+    <message>
+        <source>advanced_Item0</source>
+        <translation>覆寫一次</translation>
+    </message>
+    <message>
+        <source>advanced_Item1</source>
+        <translation>覆寫三次</translation>
+    </message>
+    <message>
+        <source>advanced_Item2</source>
+        <translation>覆寫七次</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel1</source>
+        <translation>安全清除：</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel2</source>
+        <translation>取消隱藏時：</translation>
+    </message>
+    <message>
+        <source>advanced_descTitleLabel3</source>
+        <translation>保險庫資料夾：</translation>
+    </message>
+    <message>
+        <source>advanced_descLabel</source>
+        <translation>隱藏的檔案和筆記保存在這個資料夾中。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,278 @@
+#include "UiTestMain.h"
+#include "platform/Localization.h"
+#include "platform/Settings.h"
+#include "ui/ChangePasswordWController.h"
+#include "ui/DialogPrompt.h"
+#include "ui/MenuBar.h"
+#include "ui/PreferencesWindowController.h"
+#include "ui/ShortcutsViewController.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace vexo;
+using platform::Settings;
+namespace keys = platform::keys;
+
+namespace {
+
+QString text(const QString& key) {
+    return platform::localizedStringForKey(key);
+}
+
+// Every titled menu item with keys, as "title\tkeys", submenus included.
+QStringList menuShortcuts(const QList<QAction*>& actions) {
+    QStringList found;
+    for (const QAction* action : actions) {
+        if (action->menu() != nullptr)
+            found << menuShortcuts(action->menu()->actions());
+        else if (!action->shortcut().isEmpty())
+            found << action->text() + QLatin1Char('\t') +
+                         action->shortcut().toString(QKeySequence::NativeText);
+    }
+    return found;
+}
+
+} // namespace
+
+class PreferencesTest : public QObject {
+    Q_OBJECT
+private:
+    ui::DialogPrompt prompt;
+    std::unique_ptr<ui::PreferencesWindowController> window;
+
+    QWidget* pane() { return window->contentPane(); }
+    QString paneClass() { return QLatin1String(pane()->metaObject()->className()); }
+    void show(const QString& identifier) {
+        QAction* item = window->findChild<QAction*>(identifier);
+        QVERIFY(item != nullptr);
+        QTest::mouseClick(window->findChild<QToolBar*>()->widgetForAction(item), Qt::LeftButton);
+        QVERIFY(item->isChecked());
+    }
+    template <typename T> T* control(const QString& name) { return pane()->findChild<T*>(name); }
+
+private slots:
+    void init() {
+        test::clearSettings();
+        window = std::make_unique<ui::PreferencesWindowController>(prompt);
+        window->show();
+    }
+    void cleanup() { window.reset(); }
+
+    void theToolBarOffersFourPanesWithGeneralFirst() {
+        const char* const identifiers[] = {"General", "Password", "Shortcuts", "Advanced"};
+        const QList<QAction*> items = window->findChild<QToolBar*>()->actions();
+        QCOMPARE(items.size(), qsizetype(std::size(identifiers)));
+        for (int tag = 1; tag <= 4; ++tag) {
+            QAction* item = window->toolBarItem(tag);
+            const QString identifier = QLatin1String(identifiers[tag - 1]);
+            QCOMPARE(item, items[tag - 1]);
+            QCOMPARE(item->objectName(), identifier);
+            QCOMPARE(item->text(), text(identifier));
+            QVERIFY(!item->icon().isNull());
+        }
+        QCOMPARE(window->toolBarItem(0), nullptr);
+        QCOMPARE(window->toolBarItem(5), nullptr);
+        QVERIFY(window->toolBarItem(1)->isChecked());
+        QCOMPARE(paneClass(), QStringLiteral("vexo::ui::GeneralViewController"));
+    }
+
+    void freshSettingsShowEveryOptionOffAndEveryChoiceFirst_data() {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<int>("checkBoxes");
+        QTest::addColumn<int>("popUps");
+        QTest::newRow("General") << "General" << 3 << 2;
+        QTest::newRow("Password") << "Password" << 1 << 0;
+        QTest::newRow("Advanced") << "Advanced" << 3 << 1;
+    }
+    void freshSettingsShowEveryOptionOffAndEveryChoiceFirst() {
+        QFETCH(QString, identifier);
+        QFETCH(int, checkBoxes);
+        QFETCH(int, popUps);
+        show(identifier);
+        const QList<QCheckBox*> boxes = pane()->findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), checkBoxes);
+        for (const QCheckBox* box : boxes)
+            QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+        const QList<QComboBox*> choices = pane()->findChildren<QComboBox*>();
+        QCOMPARE(choices.size(), popUps);
+        for (const QComboBox* choice : choices)
+            QCOMPARE(choice->currentIndex(), 0);
+    }
+
+    void eachToolBarItemShowsAFreshPaneOfItsOwn_data() {
+        QTest::addColumn<QString>("identifier");
+        for (const char* name : {"General", "Password", "Shortcuts", "Advanced"})
+            QTest::newRow(name) << name;
+    }
+    void eachToolBarItemShowsAFreshPaneOfItsOwn() {
+        QFETCH(QString, identifier);
+        for (int click = 0; click < 2; ++click) {
+            const QPointer<QWidget> before = pane();
+            show(identifier);
+            QVERIFY(before.isNull());
+            QCOMPARE(paneClass(), QStringLiteral("vexo::ui::%1ViewController").arg(identifier));
+            QVERIFY(pane()->isVisible());
+        }
+        window->setcontentIdenter(QStringLiteral("Unknown"));
+        QCOMPARE(paneClass(), QStringLiteral("vexo::ui::GeneralViewController"));
+    }
+
+    void everyControlStoresAtOnceAndAFreshPaneReadsItBack_data() {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<int>("value");
+        // What a change logs: the prefix and the new state, or the title
+        // of the chosen item (its key is the prefix and the index).
+        QTest::addColumn<QString>("logPrefix");
+        QTest::addColumn<bool>("logsItemTitle");
+        auto row = [](const char* identifier, const char* name, const char* key, int value,
+                      const char* logPrefix, bool logsItemTitle) {
+            QTest::newRow(name) << QString::fromLatin1(identifier) << QString::fromLatin1(name)
+                                << QByteArray(key) << value << QString::fromLatin1(logPrefix)
+                                << logsItemTitle;
+        };
+        row("General", "general_checkBox1", keys::USEMENUBARASSISTANT.name, 1,
+            "_checkBox1.state:", false);
+        row("General", "general_checkBox2", keys::kLAUNCHASSISTANTONLOGIN.name, 1,
+            "_checkBox2.state:", false);
+        row("General", "general_checkBox3", keys::kSENDANONYMOUSUSAGEDATATOORBANE.name, 1,
+            "_checkBox3.state:", false);
+        row("General", "idleLockPopUp", keys::kLOCKQUILLANWHENIDLE.name, 4, "general_p1_item",
+            true);
+        row("General", "quitLockPopUp", keys::kWhenquittingLockQuillan.name, 2, "general_p2_item",
+            true);
+        row("Password", "backUplockQuillanBtn", keys::kBackUplockQuillan.name, 1, "", false);
+        row("Advanced", "advanced_CheckBox1", keys::kEraseremainingfiledatasecurelyafterhiding.name,
+            1, "", false);
+        row("Advanced", "advanced_CheckBox2", keys::Whenunhidingviamenubarassistant.name, 1, "",
+            false);
+        row("Advanced", "advanced_CheckBox3", keys::WhenunhidingfromLocalQuillanMainWindow.name, 1,
+            "", false);
+        row("Advanced", "eraseMethodPopUp", keys::Secureerasemethod.name, 2, "advanced_Item", true);
+    }
+    void everyControlStoresAtOnceAndAFreshPaneReadsItBack() {
+        QFETCH(QString, identifier);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, key);
+        QFETCH(int, value);
+        QFETCH(QString, logPrefix);
+        QFETCH(bool, logsItemTitle);
+        const platform::SettingKey<int> setting{key.constData()};
+        // The control is set as the user would and back to its first state;
+        // each time the stored value and a fresh pane follow at once.
+        for (const int step : {value, 0}) {
+            show(identifier);
+            const QString stepText = QString::number(step);
+            if (logsItemTitle)
+                QTest::ignoreMessage(QtInfoMsg, qPrintable(text(logPrefix + stepText)));
+            else if (!logPrefix.isEmpty())
+                QTest::ignoreMessage(QtInfoMsg, qPrintable(logPrefix + stepText));
+            if (auto* box = control<QCheckBox>(name)) {
+                QCOMPARE(box->isChecked(), step == 0);
+                QTest::mouseClick(box, Qt::LeftButton);
+            } else {
+                QVERIFY(control<QComboBox>(name) != nullptr);
+                control<QComboBox>(name)->setCurrentIndex(step);
+            }
+            QCOMPARE(Settings::value(setting), step);
+            QVERIFY(Settings::contains(setting));
+            show(QStringLiteral("Shortcuts"));
+            show(identifier);
+            if (auto* box = control<QCheckBox>(name))
+                QCOMPARE(box->isChecked(), step != 0);
+            else
+                QCOMPARE(control<QComboBox>(name)->currentIndex(), step);
+        }
+    }
+
+    // A stored value from elsewhere (an edited file, a newer version) shows
+    // the nearest truthful choice.
+    void storedValuesOutsideTheChoicesShowTheNearest_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("past the last") << 9 << 4;
+        QTest::newRow("negative") << -3 << 0;
+        QTest::newRow("last") << 4 << 4;
+    }
+    void storedValuesOutsideTheChoicesShowTheNearest() {
+        QFETCH(int, stored);
+        QFETCH(int, shown);
+        Settings::setValue(keys::kLOCKQUILLANWHENIDLE, stored);
+        Settings::setValue(keys::USEMENUBARASSISTANT, stored);
+        show(QStringLiteral("General"));
+        QCOMPARE(control<QComboBox>(QStringLiteral("idleLockPopUp"))->currentIndex(), shown);
+        QVERIFY(control<QCheckBox>(QStringLiteral("general_checkBox1"))->isChecked());
+        QCOMPARE(Settings::value(keys::kLOCKQUILLANWHENIDLE), stored);
+    }
+
+    void theFifthIdleChoiceSaysFifteenMinutes() {
+        const QString fifth = control<QComboBox>(QStringLiteral("idleLockPopUp"))->itemText(4);
+        QVERIFY2(fifth.contains(u"15"), qPrintable(fifth));
+    }
+
+    void theAdvancedPaneShowsTheVaultFolderAsWritten() {
+        const QString root = QStringLiteral("/home/someone/<b>My Vault</b>.vlt");
+        Settings::setValue(keys::kRootDirKey, root);
+        show(QStringLiteral("Advanced"));
+        auto* label = control<QLabel>(QStringLiteral("vaultPathLabel"));
+        QCOMPARE(label->text(), root);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(pane()->findChildren<QPushButton*>().size(), 0);
+    }
+
+    void thePasswordButtonOpensTheMasterPasswordWindowOverPreferences() {
+        show(QStringLiteral("Password"));
+        auto* button = control<QPushButton>(QStringLiteral("changePasswordBtn"));
+        QCOMPARE(button->text(), text(QStringLiteral("password_ChangeBtn.stringvalue")));
+        bool opened = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* change =
+                qobject_cast<ui::ChangePasswordWController*>(QApplication::activeModalWidget());
+            QVERIFY(change != nullptr);
+            QCOMPARE(change->parentWidget(), window.get());
+            QVERIFY(!change->isChangeUpVltPassword());
+            QCOMPARE(change->windowTitle(), text(QStringLiteral("changePassword")));
+            change->cancelAction();
+            opened = true;
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(opened);
+        QVERIFY(window->isVisible());
+    }
+
+    // The list names every shortcut of the menu bar with the same keys, and
+    // nothing else.
+    void theShortcutsPaneListsTheMenuBarsShortcuts() {
+        show(QStringLiteral("Shortcuts"));
+        auto* list = control<QTreeWidget>(QStringLiteral("shortcutList"));
+        QStringList listed;
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = list->topLevelItem(row);
+            QVERIFY(!item->text(1).isEmpty());
+            listed << item->text(0) + QLatin1Char('\t') + item->text(1);
+        }
+        ui::MenuBar bar;
+        QStringList inMenus = menuShortcuts(bar.actions());
+        QVERIFY(inMenus.contains(
+            text(QStringLiteral("ProMenuItem2.title")) + QLatin1Char('\t') +
+            QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText)));
+        listed.sort();
+        inMenus.sort();
+        QCOMPARE(listed, inMenus);
+    }
+};
+
+VEXO_UI_TEST_MAIN(PreferencesTest)
+#include "tst_preferences.moc"
