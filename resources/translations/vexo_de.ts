@@ -1297,5 +1297,33 @@ nach einem Hinweis. Zuvor ausgeblendete Objekte funktionieren mit dem neuen Pass
         <source>advanced_descLabel</source>
         <translation>Ausgeblendete Dateien und Notizen werden in diesem Ordner aufbewahrt.</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>Verschieben…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>Der Tresorordner konnte nicht verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>Der Tresor bleibt mit seinem ganzen Inhalt, wo er war.</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>Warten Sie, bis das Aus- und Einblenden beendet ist, und verschieben Sie dann den Tresor.</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>Der Tresor liegt jetzt in %1, aber sein alter Ordner konnte nicht vollständig entfernt werden. Sie können den Rest selbst löschen:</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>Tresor wird verschoben</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>Der Tresor wird nach %1 verschoben …</translation>
+    </message>
 </context>
 </TS>

@@ -1297,5 +1297,33 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>advanced_descLabel</source>
         <translation>Hidden files and notes are kept in this folder.</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>Move…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>The vault folder could not be moved.</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>The vault stays where it was, with everything in it.</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>Wait until hiding and unhiding have finished, then move the vault.</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>The vault now lies in %1, but its old folder could not be removed completely. You may delete what is left of it:</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>Moving the Vault</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>Moving the vault to %1…</translation>
+    </message>
 </context>
 </TS>

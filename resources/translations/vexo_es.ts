@@ -1297,5 +1297,33 @@ y una pista. Los elementos ocultados antes siguen funcionando con la nueva contr
         <source>advanced_descLabel</source>
         <translation>Los archivos ocultos y las notas se guardan en esta carpeta.</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>Mover…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>No se pudo mover la carpeta de la caja fuerte.</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>La caja fuerte sigue donde estaba, con todo su contenido.</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>Espere a que termine de ocultar y mostrar elementos y después mueva la caja fuerte.</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>La caja fuerte está ahora en %1, pero su carpeta anterior no se pudo eliminar por completo. Puede borrar lo que queda de ella:</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>Moviendo la caja fuerte</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>Moviendo la caja fuerte a %1…</translation>
+    </message>
 </context>
 </TS>

@@ -1297,5 +1297,33 @@ et un indice. Les éléments masqués auparavant restent utilisables avec le nou
         <source>advanced_descLabel</source>
         <translation>Les fichiers masqués et les notes sont conservés dans ce dossier.</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>Déplacer…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>Impossible de déplacer le dossier du coffre.</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>Le coffre reste où il était, avec tout son contenu.</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>Attendez la fin du masquage et de l’affichage des éléments, puis déplacez le coffre.</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>Le coffre se trouve désormais dans %1, mais son ancien dossier n’a pas pu être entièrement supprimé. Vous pouvez supprimer ce qu’il en reste :</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>Déplacement du coffre</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>Déplacement du coffre vers %1…</translation>
+    </message>
 </context>
 </TS>

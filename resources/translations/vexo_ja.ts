@@ -1297,5 +1297,33 @@ ITEM は vexo-cli list の番号か項目のパスです。Ctrl-C を押すと�
         <source>advanced_descLabel</source>
         <translation>非表示のファイルとノートはこのフォルダに保存されます。</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>移動…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>保管庫フォルダを移動できませんでした。</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>保管庫は中身ごと元の場所に残っています。</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>非表示と再表示が終わってから保管庫を移動してください。</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>保管庫は %1 に移動しましたが、古いフォルダを完全には削除できませんでした。残りはご自身で削除できます：</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>保管庫を移動中</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>保管庫を %1 に移動しています…</translation>
+    </message>
 </context>
 </TS>

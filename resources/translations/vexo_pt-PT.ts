@@ -1297,5 +1297,33 @@ e uma dica. Os itens ocultados antes continuam a funcionar com a nova palavra-pa
         <source>advanced_descLabel</source>
         <translation>Os ficheiros ocultos e as notas são guardados nesta pasta.</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>Mover…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>Não foi possível mover a pasta do cofre.</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>O cofre continua onde estava, com todo o seu conteúdo.</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>Aguarde até terminar de ocultar e mostrar itens e depois mova o cofre.</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>O cofre está agora em %1, mas a pasta antiga não pôde ser totalmente removida. Pode apagar o que resta dela:</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>A mover o cofre</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>A mover o cofre para %1…</translation>
+    </message>
 </context>
 </TS>

@@ -1297,5 +1297,33 @@ ITEM 是 vexo-cli list 中的编号或项目的路径。按 Ctrl-C
         <source>cli.noteGroupKept</source>
         <translation>分组 %1 存放的是安全笔记：请在显示其笔记的桌面应用程序中删除它。</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>移动…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>无法移动保险库文件夹。</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>保险库仍在原处，其中的内容完好无损。</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>请等待隐藏和取消隐藏完成后再移动保险库。</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>保险库现在位于 %1，但旧文件夹未能完全删除。您可以自行删除其剩余部分：</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>正在移动保险库</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>正在将保险库移动到 %1…</translation>
+    </message>
 </context>
 </TS>

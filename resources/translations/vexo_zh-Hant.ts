@@ -1297,5 +1297,33 @@ ITEM 是 vexo-cli list 中的編號或項目的路徑。按 Ctrl-C
         <source>advanced_descLabel</source>
         <translation>隱藏的檔案和筆記保存在這個資料夾中。</translation>
     </message>
+    <message>
+        <source>changePathBtn.stringValue</source>
+        <translation>移動…</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Title</source>
+        <translation>無法移動保險庫資料夾。</translation>
+    </message>
+    <message>
+        <source>Error_Changepath_Message</source>
+        <translation>保險庫仍在原處，其中的內容完好無損。</translation>
+    </message>
+    <message>
+        <source>vaultMoveBusy</source>
+        <translation>請等待隱藏和取消隱藏完成後再移動保險庫。</translation>
+    </message>
+    <message>
+        <source>vaultMoveLeftBehind</source>
+        <translation>保險庫現在位於 %1，但舊資料夾未能完全刪除。您可以自行刪除其剩餘部分：</translation>
+    </message>
+    <message>
+        <source>vaultMove.title</source>
+        <translation>正在移動保險庫</translation>
+    </message>
+    <message>
+        <source>vaultMove.message</source>
+        <translation>正在將保險庫移動到 %1…</translation>
+    </message>
 </context>
 </TS>

@@ -293,8 +293,11 @@ void AppDelegate::enterChangePassword() {
 }
 
 void AppDelegate::preferencesAction() {
-    forwardToMainView([this](ui::MainView&) {
-        ui::PreferencesWindowController preferences(prompt_, &mainWindow_);
+    forwardToMainView([this](ui::MainView& view) {
+        // The vault may move while the window is open: the open note is
+        // written first.
+        view.noteView().saveOpenNote();
+        ui::PreferencesWindowController preferences(prompt_, &view.controller(), &mainWindow_);
         preferences.runOver(&mainWindow_);
     });
 }

@@ -75,14 +75,6 @@ int moveByLinking(const QByteArray& from, const QByteArray& to) {
     return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
 }
 
-int moveWithoutReplacing(const QByteArray& from, const QByteArray& to) {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
-        return moveByLinking(from, to);
-    return errno;
-}
-
 // Tries fresh temporary names for stem in folder until create makes an entry
 // under one (returns 0) or fails otherwise than with EEXIST (returns errno).
 std::optional<QString> createUnderTemporaryName(const QString& folder, const QString& stem,
@@ -224,6 +216,14 @@ std::optional<QString> moveToTemporaryName(const QString& path, QString* error) 
     const auto moveAside = [&from](const QByteArray& to) { return moveWithoutReplacing(from, to); };
     return createUnderTemporaryName(parentFolderOf(path), QFileInfo(path).fileName(), moveAside,
                                     error);
+}
+
+int moveWithoutReplacing(const QByteArray& from, const QByteArray& to) {
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
+        return moveByLinking(from, to);
+    return errno;
 }
 
 bool moveIntoFreePlace(const QString& from, const QString& to, QString* error) {

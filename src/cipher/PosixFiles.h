@@ -58,6 +58,10 @@ std::optional<QString> createTemporaryFolder(const QString& folder, const QStrin
 // reason.
 std::optional<QString> moveToTemporaryName(const QString& path, QString* error);
 
+// Renames from to to, never replacing anything that exists at to: 0, or the
+// errno of the failure (EXDEV when the two lie on different file systems).
+int moveWithoutReplacing(const QByteArray& from, const QByteArray& to);
+
 // Renames from to to, never replacing anything that exists at to.
 bool moveIntoFreePlace(const QString& from, const QString& to, QString* error);
 

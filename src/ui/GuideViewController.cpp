@@ -10,7 +10,6 @@
 #include "vault/Prompt.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -248,13 +247,11 @@ void GuideViewController::runFinishStep() {
         confirmationField_->clear();
         return;
     }
-    const QString title = QStringLiteral("My Vault");
-    const QString chosen =
-        prompt_.chooseSavePath({title, QStringLiteral("SavePanel.message"),
-                                QDir::homePath() + QStringLiteral("/Movies"), true, true});
+    const vault::Prompt::SaveChoice choice = vault::vaultFolderChoice();
+    const QString chosen = prompt_.chooseSavePath(choice);
     if (chosen.isEmpty())
         return;
-    qCInfo(lcVexo, "%s----%s", qUtf8Printable(chosen), qUtf8Printable(title));
+    qCInfo(lcVexo, "%s----%s", qUtf8Printable(chosen), qUtf8Printable(choice.title));
     const QString root = vault::vaultRootForChoice(chosen);
     if (!vault::createVaultRoot(root, prompt_))
         return;

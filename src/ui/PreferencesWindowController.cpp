@@ -42,10 +42,12 @@ constexpr ToolBarEntry kToolBarEntries[] = {
 
 } // namespace
 
-PreferencesWindowController::PreferencesWindowController(vault::Prompt& prompt, QWidget* parent)
+PreferencesWindowController::PreferencesWindowController(vault::Prompt& prompt,
+                                                         vault::MainViewController* controller,
+                                                         QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      prompt_(prompt), layout_(new QVBoxLayout(this)), toolBar_(new QToolBar),
-      items_(new QActionGroup(this)) {
+      prompt_(prompt), controller_(controller), layout_(new QVBoxLayout(this)),
+      toolBar_(new QToolBar), items_(new QActionGroup(this)) {
     setObjectName(QStringLiteral("preferencesWindow"));
     fillBackground(this, kSidebarColour, Qt::white);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -110,7 +112,7 @@ void PreferencesWindowController::setcontentIdenter(const QString& identifier) {
 
 QWidget* PreferencesWindowController::makePane(const QString& identifier) {
     if (identifier == u"Advanced")
-        return new AdvancedViewController;
+        return new AdvancedViewController(prompt_, controller_);
     if (identifier == u"Shortcuts")
         return new ShortcutsViewController;
     if (identifier == u"Password")

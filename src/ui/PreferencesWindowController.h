@@ -15,6 +15,10 @@ class QLabel;
 class QToolBar;
 class QVBoxLayout;
 
+namespace vexo::vault {
+class MainViewController;
+}
+
 namespace vexo::ui {
 
 // The preferences window: a toolbar of four panes (General, Password,
@@ -25,8 +29,12 @@ class PreferencesWindowController : public QDialog {
 public:
     static constexpr QSize kSize{480, 270};
 
-    // prompt answers the change-password window the Password pane opens.
-    explicit PreferencesWindowController(vault::Prompt& prompt, QWidget* parent = nullptr);
+    // prompt answers the change-password window the Password pane opens and
+    // the vault move of the Advanced pane; controller, when there is one, is
+    // the open vault's.
+    explicit PreferencesWindowController(vault::Prompt& prompt,
+                                         vault::MainViewController* controller = nullptr,
+                                         QWidget* parent = nullptr);
 
     // Centres the window over mainWindow and runs it until it closes.
     void runOver(QWidget* mainWindow);
@@ -46,6 +54,7 @@ private:
     QWidget* makePane(const QString& identifier);
 
     vault::Prompt& prompt_;
+    vault::MainViewController* controller_;
     QVBoxLayout* layout_;
     QToolBar* toolBar_;
     QActionGroup* items_;

@@ -8,6 +8,7 @@
 #include "vault/Prompt.h"
 #include "vault/VaultCatalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -29,6 +30,11 @@ void tellNotCreated(Prompt& prompt, const QString& root, const QString& reason) 
 }
 
 } // namespace
+
+Prompt::SaveChoice vaultFolderChoice() {
+    return {QStringLiteral("My Vault"), QStringLiteral("SavePanel.message"),
+            QDir::homePath() + QStringLiteral("/Movies"), true, true};
+}
 
 QString vaultRootForChoice(const QString& chosen) {
     return chosen.endsWith(QStringLiteral(".vlt")) ? chosen : chosen + QStringLiteral(".vlt");

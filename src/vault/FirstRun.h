@@ -1,13 +1,17 @@
 #pragma once
 
+#include "vault/Prompt.h"
+
 #include <QString>
 
 namespace vexo::vault {
 
-class Prompt;
-
 // What finishing the first-run guide does once the user has typed a password
 // and chosen where the vault goes; the command-line tool's init does the same.
+
+// The save panel that asks where the vault folder goes: titled and proposing
+// "My Vault", starting in the home folder's "Movies".
+Prompt::SaveChoice vaultFolderChoice();
 
 // The vault root for the place the user chose: ".vlt" appended when missing.
 QString vaultRootForChoice(const QString& chosen);

@@ -7,6 +7,7 @@
 #include "platform/VolumesRoot.h"
 #include "store/DefaultLists.h"
 #include "store/VaultPaths.h"
+#include "vault/NotePackages.h"
 #include "vault/Prompt.h"
 #include "vault/Reconcile.h"
 #include "vault/VaultFolders.h"
@@ -101,6 +102,9 @@ bool MainViewController::loadOrCreateLocalLists() {
         catalogue_.groupDirList = store::defaultLocalGroupList();
         catalogue_.SaveGroupList(ListSelector::LocalFiles);
     }
+    // A vault folder moved by hand keeps its notes.
+    if (rebaseNotesMovedWithVault(catalogue_.groupNoteList))
+        catalogue_.SaveGroupList(ListSelector::Notes);
     if (start == SessionStart::AfterCut && reconcileWithDisk(catalogue_.groupDirList))
         catalogue_.SaveGroupList(ListSelector::LocalFiles);
     // A vault whose notes list is missing or unreadable starts its notes anew.
@@ -109,6 +113,12 @@ bool MainViewController::loadOrCreateLocalLists() {
         catalogue_.SaveGroupList(ListSelector::Notes);
     }
     return true;
+}
+
+void MainViewController::vaultFolderMoved(const QString& from, const QString& to) {
+    catalogue_.moveSession(from, to);
+    if (rebaseNotesMovedWithVault(catalogue_.groupNoteList))
+        catalogue_.SaveGroupList(ListSelector::Notes);
 }
 
 void MainViewController::tellListUnreadable() {

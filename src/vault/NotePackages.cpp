@@ -84,6 +84,25 @@ bool isInNotesFolder(const QString& packagePath) {
                                          QDir::cleanPath(store::AppRootNoteDirPath());
 }
 
+bool rebaseNotesMovedWithVault(const store::GroupList& groups) {
+    const QString notesFolder = QDir::cleanPath(store::AppRootNoteDirPath());
+    const QString notesFolderName = QFileInfo(notesFolder).fileName();
+    bool changed = false;
+    for (const store::GroupModelPtr& group : groups) {
+        for (const store::FileModelPtr& note : group->fileModels) {
+            const QFileInfo recorded(QDir::cleanPath(note->path));
+            const QString moved = store::joinPath(notesFolder, recorded.fileName());
+            if (recorded.path() == notesFolder ||
+                QFileInfo(recorded.path()).fileName() != notesFolderName ||
+                !QFileInfo(moved).isDir())
+                continue;
+            note->path = moved;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
 bool makeEmptyPackage(const QString& packagePath) {
     if (!platform::makePrivatePath(packagePath))
         return false;

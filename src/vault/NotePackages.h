@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/GroupModel.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,12 @@ QString packageFolderName(const QString& title);
 // True when packagePath names an entry directly inside the notes folder, the
 // only place where the vault creates or removes packages.
 bool isInNotesFolder(const QString& packagePath);
+
+// Points the notes of groups whose package lies in a "Notes" folder other
+// than the vault's at the package of the same name in the vault's notes
+// folder, where one is there: the vault folder was moved, and the list
+// records each package by its full path. True when any note changed.
+bool rebaseNotesMovedWithVault(const store::GroupList& groups);
 
 // Creates the package folder and an empty main file where they are missing;
 // an existing main file is kept. True when both exist afterwards.

@@ -97,6 +97,13 @@ SessionStart VaultCatalogue::beginSession(const QString& vaultFolder) {
     return start;
 }
 
+void VaultCatalogue::moveSession(const QString& from, const QString& to) {
+    // flock locks of two open files exclude each other even in one process,
+    // and a renamed vault keeps its lock file: the old hold goes first.
+    sessions_.erase(from);
+    beginSession(to);
+}
+
 bool VaultCatalogue::saveListOf(const store::FileModel& item) {
     return saveListNamed(item.groupName);
 }

@@ -106,6 +106,9 @@ public:
     // Takes the vault in vaultFolder for this catalogue until it ends (see
     // openSessionOf).
     SessionStart beginSession(const QString& vaultFolder);
+    // The vault held in from now lies in to: the hold on from is let go and
+    // to is taken.
+    void moveSession(const QString& from, const QString& to);
 
     // Drops every open drive vault whose folder is gone; the keys dropped.
     QStringList dropGoneDriveVaults();

@@ -1,15 +1,23 @@
 #include "UiTestMain.h"
 #include "platform/Localization.h"
 #include "platform/Settings.h"
+#include "support/TestFiles.h"
+#include "ui/AdvancedViewController.h"
 #include "ui/ChangePasswordWController.h"
 #include "ui/DialogPrompt.h"
 #include "ui/MenuBar.h"
 #include "ui/PreferencesWindowController.h"
 #include "ui/ShortcutsViewController.h"
+#include "ui/VaultMoveDialog.h"
+#include "vault/MainViewController.h"
+#include "vault/ScriptedPrompt.h"
+#include "vault/VaultCatalogue.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -229,7 +237,77 @@ private slots:
         auto* label = control<QLabel>(QStringLiteral("vaultPathLabel"));
         QCOMPARE(label->text(), root);
         QCOMPARE(label->textFormat(), Qt::PlainText);
-        QCOMPARE(pane()->findChildren<QPushButton*>().size(), 0);
+    }
+
+    void theAdvancedPaneMovesTheVaultAndShowsWhereItWent() {
+        test::ScriptedPrompt scripted;
+        const QString from = test::scratchRoot() + QStringLiteral("/old.vlt");
+        test::writeFile(from + QStringLiteral("/GroupDirlist.plist"), "list");
+        Settings::setValue(keys::kRootDirKey, from);
+        ui::AdvancedViewController advanced(scripted, nullptr);
+        auto* label = advanced.findChild<QLabel*>(QStringLiteral("vaultPathLabel"));
+        auto* button = advanced.findChild<QPushButton*>(QStringLiteral("changeVaultPathBtn"));
+        QCOMPARE(button->text(), text(QStringLiteral("changePathBtn.stringValue")));
+
+        const QString to = test::scratchRoot() + QStringLiteral("/moved/New Place");
+        scripted.savePathAnswers << to;
+        button->click();
+        QCOMPARE(label->text(), to + QStringLiteral(".vlt"));
+        QCOMPARE(Settings::value(keys::kRootDirKey), to + QStringLiteral(".vlt"));
+        QCOMPARE(test::readFile(to + QStringLiteral(".vlt/GroupDirlist.plist")), "list");
+        QVERIFY(!QFileInfo::exists(from));
+        QVERIFY(scripted.alerts.isEmpty());
+
+        // Into itself: refused and told, and the vault stays.
+        scripted.savePathAnswers << to + QStringLiteral(".vlt/inner");
+        button->click();
+        QCOMPARE(scripted.alertKeys(), QStringList{QStringLiteral("Error_Changepath_Title")});
+        QVERIFY(scripted.alerts.constFirst().informativeText.contains(u"inner"));
+        QCOMPARE(label->text(), to + QStringLiteral(".vlt"));
+        QCOMPARE(Settings::value(keys::kRootDirKey), to + QStringLiteral(".vlt"));
+
+        // A closed save panel changes nothing.
+        button->click();
+        QCOMPARE(scripted.alerts.size(), 1);
+        QCOMPARE(Settings::value(keys::kRootDirKey), to + QStringLiteral(".vlt"));
+    }
+
+    // Closing the move's window (Cancel, Escape, the idle lock) stops the
+    // copy; the window stays until the vault is back where it was.
+    void closingTheMoveWindowStopsTheCopy() {
+        const QString mount = test::scratchRoot() + QStringLiteral("/disk");
+        const test::TmpfsMount disk(mount, 1024 * 1024);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QString from = test::scratchRoot() + QStringLiteral("/old.vlt");
+        test::writeFile(from + QStringLiteral("/GroupDirlist.plist"), "list");
+        Settings::setValue(keys::kRootDirKey, from);
+        ui::VaultMoveDialog dialog(from, mount + QStringLiteral("/V.vlt"));
+        dialog.show();
+        QVERIFY(!dialog.close());
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.progress().cancelRequested);
+        QCOMPARE(dialog.run().outcome, vault::VaultMoveOutcome::Cancelled);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(test::readFile(from + QStringLiteral("/GroupDirlist.plist")), "list");
+        QCOMPARE(Settings::value(keys::kRootDirKey), from);
+        QVERIFY(QDir(mount).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    void theVaultDoesNotMoveWhileItemsAreBeingHidden() {
+        test::ScriptedPrompt scripted;
+        vault::VaultCatalogue catalogue{scripted};
+        vault::MainViewController controller{catalogue};
+        Settings::setValue(keys::kRootDirKey, test::scratchRoot() + QStringLiteral("/v.vlt"));
+        ui::AdvancedViewController advanced(scripted, &controller);
+        scripted.savePathAnswers << test::scratchRoot() + QStringLiteral("/elsewhere");
+        catalogue.runStarted();
+        advanced.findChild<QPushButton*>(QStringLiteral("changeVaultPathBtn"))->click();
+        catalogue.runEnded();
+        QCOMPARE(scripted.alertKeys(), QStringList{QStringLiteral("vaultMoveBusy")});
+        QCOMPARE(scripted.savePathAnswers.size(), 1); // never asked
+        QCOMPARE(Settings::value(keys::kRootDirKey),
+                 test::scratchRoot() + QStringLiteral("/v.vlt"));
     }
 
     void thePasswordButtonOpensTheMasterPasswordWindowOverPreferences() {
