@@ -1325,5 +1325,13 @@ nach einem Hinweis. Zuvor ausgeblendete Objekte funktionieren mit dem neuen Pass
         <source>vaultMove.message</source>
         <translation>Der Tresor wird nach %1 verschoben …</translation>
     </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Vexo-Hilfe</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.de.html</translation>
+    </message>
 </context>
 </TS>

@@ -1325,5 +1325,13 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>vaultMove.message</source>
         <translation>Moving the vault to %1…</translation>
     </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Vexo Help</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.en.html</translation>
+    </message>
 </context>
 </TS>

@@ -1311,11 +1311,11 @@ y una pista. Los elementos ocultados antes siguen funcionando con la nueva contr
     </message>
     <message>
         <source>vaultMoveBusy</source>
-        <translation>Espere a que termine de ocultar y mostrar elementos y después mueva la caja fuerte.</translation>
+        <translation>Espera a que termine de ocultar y mostrar elementos y después mueve la caja fuerte.</translation>
     </message>
     <message>
         <source>vaultMoveLeftBehind</source>
-        <translation>La caja fuerte está ahora en %1, pero su carpeta anterior no se pudo eliminar por completo. Puede borrar lo que queda de ella:</translation>
+        <translation>La caja fuerte está ahora en %1, pero su carpeta anterior no se pudo eliminar por completo. Puedes borrar lo que queda de ella:</translation>
     </message>
     <message>
         <source>vaultMove.title</source>
@@ -1324,6 +1324,14 @@ y una pista. Los elementos ocultados antes siguen funcionando con la nueva contr
     <message>
         <source>vaultMove.message</source>
         <translation>Moviendo la caja fuerte a %1…</translation>
+    </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Ayuda de Vexo</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.es.html</translation>
     </message>
 </context>
 </TS>

@@ -1325,5 +1325,13 @@ et un indice. Les éléments masqués auparavant restent utilisables avec le nou
         <source>vaultMove.message</source>
         <translation>Déplacement du coffre vers %1…</translation>
     </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Aide de Vexo</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.fr.html</translation>
+    </message>
 </context>
 </TS>

@@ -1325,5 +1325,13 @@ ITEM は vexo-cli list の番号か項目のパスです。Ctrl-C を押すと�
         <source>vaultMove.message</source>
         <translation>保管庫を %1 に移動しています…</translation>
     </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Vexo ヘルプ</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.ja.html</translation>
+    </message>
 </context>
 </TS>

@@ -1325,5 +1325,13 @@ e uma dica. Os itens ocultados antes continuam a funcionar com a nova palavra-pa
         <source>vaultMove.message</source>
         <translation>A mover o cofre para %1…</translation>
     </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Ajuda do Vexo</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.pt-PT.html</translation>
+    </message>
 </context>
 </TS>

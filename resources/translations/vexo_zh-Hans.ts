@@ -1311,7 +1311,7 @@ ITEM 是 vexo-cli list 中的编号或项目的路径。按 Ctrl-C
     </message>
     <message>
         <source>vaultMoveBusy</source>
-        <translation>请等待隐藏和取消隐藏完成后再移动保险库。</translation>
+        <translation>请等待隐藏和显示完成后再移动保险库。</translation>
     </message>
     <message>
         <source>vaultMoveLeftBehind</source>
@@ -1324,6 +1324,14 @@ ITEM 是 vexo-cli list 中的编号或项目的路径。按 Ctrl-C
     <message>
         <source>vaultMove.message</source>
         <translation>正在将保险库移动到 %1…</translation>
+    </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Vexo 帮助</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.zh-Hans.html</translation>
     </message>
 </context>
 </TS>

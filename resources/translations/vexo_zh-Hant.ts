@@ -1311,7 +1311,7 @@ ITEM 是 vexo-cli list 中的編號或項目的路徑。按 Ctrl-C
     </message>
     <message>
         <source>vaultMoveBusy</source>
-        <translation>請等待隱藏和取消隱藏完成後再移動保險庫。</translation>
+        <translation>請等待隱藏和顯示完成後再移動保險庫。</translation>
     </message>
     <message>
         <source>vaultMoveLeftBehind</source>
@@ -1324,6 +1324,14 @@ ITEM 是 vexo-cli list 中的編號或項目的路徑。按 Ctrl-C
     <message>
         <source>vaultMove.message</source>
         <translation>正在將保險庫移動到 %1…</translation>
+    </message>
+    <message>
+        <source>HelpMenuItem1.title</source>
+        <translation>Vexo 說明</translation>
+    </message>
+    <message>
+        <source>kHelpUrl</source>
+        <translation>qrc:/help/help.zh-Hant.html</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include "vault/VaultFolders.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 
 namespace vexo::app {
@@ -141,6 +142,7 @@ void AppDelegate::connectMenuCommands() {
         else if (mainView_ != nullptr)
             mainWindow_.showFullScreen();
     });
+    on(bar->item(kHelp, kHelpPage), [this] { helpAction(); });
     on(bar->item(kHelp, kTutorial), [this] { showWelcomeTutorialAction(); });
 }
 
@@ -305,6 +307,17 @@ void AppDelegate::preferencesAction() {
 void AppDelegate::showWelcomeTutorialAction() {
     ui::WelcomeWindowController tutorial(prompt_, &mainWindow_);
     tutorial.exec();
+}
+
+void AppDelegate::helpAction() {
+    const QUrl page = ui::helpPageUrl();
+    if (page.scheme() == u"http" || page.scheme() == u"https") {
+        QDesktopServices::openUrl(page);
+        return;
+    }
+    if (helpWindow_ == nullptr)
+        helpWindow_ = new ui::HelpWindow(&mainWindow_);
+    helpWindow_->showPage(page);
 }
 
 void AppDelegate::setLange(int index) {

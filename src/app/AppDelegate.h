@@ -2,6 +2,7 @@
 
 #include "platform/VolumeMonitor.h"
 #include "ui/DialogPrompt.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainView.h"
 #include "ui/MainWindow.h"
 #include "ui/TextCommands.h"
@@ -66,6 +67,8 @@ public:
     void findAction();
     // Opens the tutorial in a modal window.
     void showWelcomeTutorialAction();
+    // Shows the help page of the current language (see ui::helpPageUrl).
+    void helpAction();
     // The Password menu's change command: the master password, in a modal
     // window (only while unlocked).
     void enterChangePassword();
@@ -97,6 +100,7 @@ private:
     vault::VaultCatalogue catalogue_;
     platform::VolumeMonitor volumeMonitor_;
     QPointer<ui::MainView> mainView_;
+    ui::HelpWindow* helpWindow_ = nullptr; // made at the first help command, kept
     QTimer idleTimer_;
     // True from the idle lock's closing of open windows until the lock.
     bool idleLockDue_ = false;

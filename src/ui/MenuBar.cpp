@@ -175,6 +175,7 @@ MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent) {
     addItem(window, menu::kFullScreen, QKeySequence::FullScreen);
 
     QMenu* help = addTopMenu(menu::kHelp, QString());
+    addItem(help, menu::kHelpPage, QKeySequence::HelpContents);
     addItem(help, menu::kTutorial);
 
     refresMenuItems();

@@ -60,6 +60,7 @@ inline constexpr int kMinimize = 1;
 inline constexpr int kZoom = 2;
 inline constexpr int kFullScreen = 3;
 // Help menu.
+inline constexpr int kHelpPage = 1;
 inline constexpr int kTutorial = 2;
 } // namespace menu
 

@@ -7,6 +7,7 @@
 #include "support/TestFiles.h"
 #include "ui/DialogPrompt.h"
 #include "ui/GuideViewController.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainView.h"
 #include "ui/MenuBar.h"
 #include "ui/WelcomeWindowController.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <memory>
@@ -312,6 +314,24 @@ private slots:
         menus()->item(ui::menu::kLanguage, 2)->trigger();
         QCOMPARE(Settings::value(keys::AppLanguage), 2);
         QVERIFY(menus()->item(ui::menu::kLanguage, 2)->isChecked());
+    }
+
+    // Help is there locked and unlocked, in the language chosen last.
+    void theHelpCommandShowsTheHelpPageOfTheLanguage() {
+        finishFirstRun();
+        launch();
+        QAction* help = menus()->item(ui::menu::kHelp, ui::menu::kHelpPage);
+        QCOMPARE(help->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        menus()->item(ui::menu::kLanguage, 1)->trigger();
+        help->trigger();
+        auto* shown = window().findChild<ui::HelpWindow*>();
+        QVERIFY(shown != nullptr && shown->isVisible());
+        QCOMPARE(shown->browser()->source(), QUrl(QStringLiteral("qrc:/help/help.zh-Hans.html")));
+        QVERIFY(shown->windowTitle().contains(u"Vexo"));
+
+        menus()->item(ui::menu::kLanguage, 2)->trigger();
+        help->trigger();
+        QCOMPARE(shown->browser()->source(), QUrl(QStringLiteral("qrc:/help/help.en.html")));
     }
 
     void aSecondLaunchRaisesTheFirst() {

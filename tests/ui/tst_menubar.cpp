@@ -70,6 +70,7 @@ private slots:
             {{menu::kFormat, menu::kFontMenu, menu::kSmaller}, "Format-FontMenuItem5.text"},
             {{menu::kFormat, menu::kTextMenu, menu::kAlignRight}, "Format-TextMenuItem3.text"},
             {{menu::kPassword, menu::kLock}, "PasswordMenuItem1.title"},
+            {{menu::kHelp, menu::kHelpPage}, "HelpMenuItem1.title"},
             {{menu::kHelp, menu::kTutorial}, "HelpMenuItem2.title"},
         };
         for (const auto& [path, key] : rows)
