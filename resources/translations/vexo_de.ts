@@ -767,7 +767,7 @@ nach einem Hinweis. Zuvor ausgeblendete Objekte funktionieren mit dem neuen Pass
     </message>
     <message>
         <source>languageIcon</source>
-        <translation>en</translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>cli.vaultMissing</source>

@@ -767,7 +767,7 @@ y una pista. Los elementos ocultados antes siguen funcionando con la nueva contr
     </message>
     <message>
         <source>languageIcon</source>
-        <translation>en</translation>
+        <translation>es</translation>
     </message>
     <message>
         <source>cli.vaultMissing</source>

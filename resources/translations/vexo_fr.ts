@@ -767,7 +767,7 @@ et un indice. Les éléments masqués auparavant restent utilisables avec le nou
     </message>
     <message>
         <source>languageIcon</source>
-        <translation>en</translation>
+        <translation>fr</translation>
     </message>
     <message>
         <source>cli.vaultMissing</source>

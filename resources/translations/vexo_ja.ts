@@ -767,7 +767,7 @@ ITEM は vexo-cli list の番号か項目のパスです。Ctrl-C を押すと�
     </message>
     <message>
         <source>languageIcon</source>
-        <translation>en</translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>cli.vaultMissing</source>

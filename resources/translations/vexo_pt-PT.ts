@@ -767,7 +767,7 @@ e uma dica. Os itens ocultados antes continuam a funcionar com a nova palavra-pa
     </message>
     <message>
         <source>languageIcon</source>
-        <translation>en</translation>
+        <translation>pt</translation>
     </message>
     <message>
         <source>cli.vaultMissing</source>

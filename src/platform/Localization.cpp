@@ -4,6 +4,7 @@
 #include "platform/Settings.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -61,14 +62,42 @@ QString languageCodeForIndex(qint64 index) {
 
 namespace {
 
+// The shipped code for one desktop language tag, or empty.
+QString shippedCodeFor(const QString& tag) {
+    const QStringList parts = tag.split(u'-');
+    const QString language = parts.constFirst().toLower();
+    QString code = language;
+    if (language == u"zh") {
+        const bool traditional = parts.contains(u"Hant") || parts.contains(u"TW") ||
+                                 parts.contains(u"HK") || parts.contains(u"MO");
+        code = traditional ? QStringLiteral("zh-Hant") : QStringLiteral("zh-Hans");
+    } else if (language == u"pt") {
+        code = QStringLiteral("pt-PT");
+    }
+    return languageIsShipped(code) ? code : QString();
+}
+
 std::shared_ptr<const QTranslator> tableOfSetting() {
-    return loadTable(languageCodeForIndex(Settings::value(keys::AppLanguage)));
+    return loadTable(chosenLanguageCode());
 }
 
 } // namespace
 
+QString languageCodeForLocales(const QStringList& uiLanguages) {
+    for (const QString& tag : uiLanguages)
+        if (const QString code = shippedCodeFor(tag); !code.isEmpty())
+            return code;
+    return QStringLiteral("en");
+}
+
+QString chosenLanguageCode() {
+    if (Settings::contains(keys::AppLanguage))
+        return languageCodeForIndex(Settings::value(keys::AppLanguage));
+    return languageCodeForLocales(QLocale::system().uiLanguages());
+}
+
 void setLanguage() {
-    setLanguageCode(languageCodeForIndex(Settings::value(keys::AppLanguage)));
+    setLanguageCode(chosenLanguageCode());
 }
 
 void setLanguageCode(const QString& code) {

@@ -10,7 +10,15 @@ namespace vexo::platform {
 // 8 "pt-PT".
 QString languageCodeForIndex(qint64 index);
 
-// Makes the language of the setting AppLanguage the one of every later lookup.
+// The shipped language for the first of a desktop's languages ("fr-FR",
+// "zh-Hant-TW", "pt-BR", ...) that has one; "en" when none has.
+QString languageCodeForLocales(const QStringList& uiLanguages);
+
+// The language the settings choose: that of AppLanguage when it is stored,
+// else the desktop's (languageCodeForLocales of the system locale).
+QString chosenLanguageCode();
+
+// Makes the language the settings choose the one of every later lookup.
 void setLanguage();
 // Makes the language code ("en", "zh-Hans", ...) the one of every later
 // lookup, whatever the setting says.

@@ -2,7 +2,6 @@
 
 #include "platform/Localization.h"
 #include "platform/Log.h"
-#include "platform/Settings.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -226,8 +225,7 @@ QAction* MenuBar::item(int menuTag, int itemTag, int subItemTag) const {
 }
 
 void MenuBar::refresMenuItems() {
-    const QString currentCode =
-        platform::languageCodeForIndex(platform::Settings::value(platform::keys::AppLanguage));
+    const QString currentCode = platform::chosenLanguageCode();
     for (const TopTitles& titles : kTopMenus) {
         QAction* top = topItem(titles.tag);
         if (top == nullptr)

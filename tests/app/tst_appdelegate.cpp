@@ -2,6 +2,7 @@
 #include "access/PasswordStore.h"
 #include "app/AppDelegate.h"
 #include "app/SingleInstance.h"
+#include "platform/Localization.h"
 #include "platform/Settings.h"
 #include "store/VaultPaths.h"
 #include "support/TestFiles.h"
@@ -314,6 +315,31 @@ private slots:
         menus()->item(ui::menu::kLanguage, 2)->trigger();
         QCOMPARE(Settings::value(keys::AppLanguage), 2);
         QVERIFY(menus()->item(ui::menu::kLanguage, 2)->isChecked());
+    }
+
+    // A language chosen on the unlock screen re-titles the menus and the
+    // screen at once, and is the language of the next launch.
+    void aLanguageChosenWhileLockedStaysForTheNextLaunch() {
+        finishFirstRun();
+        launch();
+        const auto placeholder = [this] {
+            return content<ui::loginViewcontroller>()
+                ->findChild<QLineEdit*>(QStringLiteral("passwordTextField"))
+                ->placeholderText();
+        };
+        QCOMPARE(placeholder(), QStringLiteral("Enter password"));
+        menus()->item(ui::menu::kLanguage, 1)->trigger();
+        QCOMPARE(menus()->topItem(ui::menu::kLanguage)->text(), QStringLiteral("语言"));
+        QCOMPARE(placeholder(), QStringLiteral("输入密码"));
+
+        delegate.reset();
+        platform::setLanguageCode(QStringLiteral("en")); // a new process starts afresh
+        platform::setLanguage();                         // as the program's start does
+        launch();
+        QCOMPARE(menus()->topItem(ui::menu::kLanguage)->text(), QStringLiteral("语言"));
+        QCOMPARE(placeholder(), QStringLiteral("输入密码"));
+        menus()->item(ui::menu::kLanguage, 2)->trigger();
+        QCOMPARE(placeholder(), QStringLiteral("Enter password"));
     }
 
     // Help is there locked and unlocked, in the language chosen last.

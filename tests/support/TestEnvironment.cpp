@@ -25,6 +25,10 @@ void prepareEnvironment() {
     qputenv("VEXO_VOLUMES_ROOT", QFile::encodeName(testVolumesRoot()));
     qputenv("VEXO_MAC_ADDRESS", kTestMacAddress.toLatin1());
     qputenv("TZ", "UTC");
+    // The desktop's language chooses the interface language while none is
+    // stored: English, whoever runs the tests.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     tzset();
 }
 

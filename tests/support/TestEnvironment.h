@@ -11,7 +11,7 @@ inline const QString kTestMacAddress = QStringLiteral("3c:22:fb:01:02:03");
 
 // Gives the test process a world of its own before Qt starts: settings in a
 // fresh XDG_CONFIG_HOME, a fresh volumes root, a fixed hardware address and
-// the UTC time zone. Everything lives below one temporary folder that goes
+// the UTC time zone, an English desktop. Everything lives below one temporary folder that goes
 // away when the process ends.
 void prepareEnvironment();
 

@@ -75,11 +75,15 @@ private slots:
         QVERIFY(picture.hasAlphaChannel());
     }
 
-    void theLanguageButtonFindsThePictureOfTheEnglishTexts() {
-        vexo::platform::setLanguageCode(QStringLiteral("en"));
-        const QString name =
-            QStringLiteral("LanguageIcon/") + localizedStringForKey(QStringLiteral("languageIcon"));
-        QVERIFY(!QPixmap(imagePathWithfileName(name)).isNull());
+    void theLanguageButtonFindsAPictureInEveryLanguage() {
+        for (int index = 0; index <= 8; ++index) {
+            const QString code = vexo::platform::languageCodeForIndex(index);
+            vexo::platform::setLanguageCode(code);
+            const QString name = QStringLiteral("LanguageIcon/") +
+                                 localizedStringForKey(QStringLiteral("languageIcon"));
+            QVERIFY2(!QPixmap(imagePathWithfileName(name)).isNull(), qPrintable(code));
+        }
+        vexo::platform::setLanguage();
     }
 
     // A button with three pictures shows the hover one while the pointer is

@@ -52,6 +52,15 @@ void languageBadge(QPainter& p, const QRectF& box,
     glyph(p, box.adjusted(1.5, 3, -1.5, -3));
 }
 
+// A language badge showing the language's two letters.
+std::function<void(QPainter&, const QRectF&)> letterBadge(const QString& letters) {
+    return [letters](QPainter& p, const QRectF& box) {
+        languageBadge(p, box, [&letters](QPainter& q, const QRectF& inner) {
+            drawText(q, inner, letters, light, 9);
+        });
+    };
+}
+
 // The character for "middle", built from strokes so no font is needed.
 void drawZhong(QPainter& p, const QRectF& box) {
     const QRectF square = centredSquare(box, 2.5);
@@ -339,14 +348,12 @@ QList<Picture> allPictures() {
          [](QPainter& p, const QRectF& box) {
              drawPlus(p, box.adjusted(3, 3, -3, -3), muted, 1.6);
          }},
-        {bundle("LanguageIcon/en@2x.png"),
-         {24, 20},
-         2,
-         [](QPainter& p, const QRectF& box) {
-             languageBadge(p, box, [](QPainter& q, const QRectF& inner) {
-                 drawText(q, inner, QStringLiteral("EN"), light, 9);
-             });
-         }},
+        {bundle("LanguageIcon/en@2x.png"), {24, 20}, 2, letterBadge(QStringLiteral("EN"))},
+        {bundle("LanguageIcon/fr@2x.png"), {24, 20}, 2, letterBadge(QStringLiteral("FR"))},
+        {bundle("LanguageIcon/de@2x.png"), {24, 20}, 2, letterBadge(QStringLiteral("DE"))},
+        {bundle("LanguageIcon/ja@2x.png"), {24, 20}, 2, letterBadge(QStringLiteral("JA"))},
+        {bundle("LanguageIcon/es@2x.png"), {24, 20}, 2, letterBadge(QStringLiteral("ES"))},
+        {bundle("LanguageIcon/pt@2x.png"), {24, 20}, 2, letterBadge(QStringLiteral("PT"))},
         {bundle("LanguageIcon/zh@2x.png"),
          {24, 20},
          2,
