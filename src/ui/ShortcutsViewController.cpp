@@ -38,6 +38,7 @@ QList<ShortcutsViewController::Shortcut> ShortcutsViewController::shortcuts() {
         {"PasswordMenuItem1.title", Keys(Qt::CTRL | Qt::Key_L)},
         {"WindowMenuItem1.title", Keys(Qt::CTRL | Qt::Key_M)},
         {"WindowMenuItem3.title", Keys(Keys::FullScreen)},
+        {"HelpMenuItem1.title", Keys(Keys::HelpContents)},
     };
 }
 
