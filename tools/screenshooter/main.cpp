@@ -7,12 +7,15 @@
 #include "ui/FileInfoWindow.h"
 #include "ui/FileListModel.h"
 #include "ui/GuideViewController.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainView.h"
 #include "ui/NoteTextEdit.h"
 #include "ui/NoteView.h"
+#include "ui/PreferencesWindowController.h"
 #include "ui/loginViewcontroller.h"
 #include "vault/FirstRun.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -178,6 +181,43 @@ bool shootChangePassword(app::AppDelegate& delegate, const QDir& out) {
     return shoot(&window, out, QStringLiteral("change-password"));
 }
 
+// Each pane of the preferences window.
+bool shootPreferences(app::AppDelegate& delegate, const QDir& out) {
+    ui::DialogPrompt prompt(&delegate.mainWindow());
+    ui::PreferencesWindowController window(prompt, &delegate.mainView()->controller(),
+                                           &delegate.mainWindow());
+    window.show();
+    bool written = true;
+    for (int tag = 1; tag <= 4; ++tag) {
+        QAction* item = window.toolBarItem(tag);
+        item->trigger();
+        settle();
+        written &=
+            shoot(&window, out, QStringLiteral("preferences-") + item->objectName().toLower());
+    }
+    return written;
+}
+
+bool shootHelp(app::AppDelegate& delegate, const QDir& out) {
+    delegate.helpAction();
+    settle();
+    auto* help = delegate.mainWindow().findChild<ui::HelpWindow*>();
+    const bool written = help != nullptr && shoot(help, out, QStringLiteral("help"));
+    if (help != nullptr)
+        help->close();
+    return written;
+}
+
+// The unlock screen after the language was switched to Chinese.
+bool shootChineseUnlock(app::AppDelegate& delegate, const QDir& out) {
+    delegate.lockvexoAction();
+    delegate.setLange(1);
+    settle();
+    const bool written = shoot(&delegate.mainWindow(), out, QStringLiteral("unlock-zh-Hans"));
+    delegate.setLange(2);
+    return written;
+}
+
 bool shootUnlockAndMain(const QString& home, const QDir& out) {
     app::AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
@@ -201,7 +241,8 @@ bool shootUnlockAndMain(const QString& home, const QDir& out) {
     if (delegate.mainView() == nullptr)
         return false;
     return written && shootMainView(delegate, home, out) && shootNotes(delegate, out) &&
-           shootChangePassword(delegate, out);
+           shootChangePassword(delegate, out) && shootPreferences(delegate, out) &&
+           shootHelp(delegate, out) && shootChineseUnlock(delegate, out);
 }
 
 } // namespace
