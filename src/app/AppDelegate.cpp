@@ -301,6 +301,7 @@ void AppDelegate::preferencesAction() {
         view.noteView().saveOpenNote();
         ui::PreferencesWindowController preferences(prompt_, &view.controller(), &mainWindow_);
         preferences.runOver(&mainWindow_);
+        view.noteView().followOpenNotePackage();
     });
 }
 

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,6 +90,14 @@ bool writeAll(int fd, const char* data, qint64 length) {
 bool syncFileSystemOf(const QString& path) {
     const UniqueFd fd(::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC));
     return fd.valid() && ::syncfs(fd.get()) == 0;
+}
+
+bool removeTree(const QString& path, QString* error) {
+    std::error_code failure;
+    std::filesystem::remove_all(encoded(path).toStdString(), failure);
+    if (failure && error != nullptr)
+        *error = path + QStringLiteral(": ") + QString::fromStdString(failure.message());
+    return !failure;
 }
 
 void addExecuteBits(const QString& path) {

@@ -20,6 +20,10 @@ bool writeAll(int fd, const char* data, qint64 length);
 // Flushes every written file of the file system that holds path to disk.
 bool syncFileSystemOf(const QString& path);
 
+// Removes path and, for a folder, everything in it; symbolic links are
+// removed themselves, never followed. False with "path: why" in error.
+bool removeTree(const QString& path, QString* error = nullptr);
+
 // Adds the owner's execute bit to path, when it exists.
 void addExecuteBits(const QString& path);
 

@@ -16,6 +16,9 @@ namespace keys {
 // Vault location and the removable-drive vaults the application knows.
 inline constexpr SettingKey<QString> kRootDirKey{"kRootDirKey"};
 inline constexpr SettingKey<QStringList> KUPNAMES{"KUPNAMES"};
+// While the vault folder is being moved: where from and where to, so a move
+// cut short is put right at the next start.
+inline constexpr SettingKey<QStringList> vaultMovePending{"vaultMovePending"};
 
 // Master password, as typed, its hint and the remember copy.
 inline constexpr SettingKey<QString> kSOUREPASSWORD{"kSOUREPASSWORD"};

@@ -68,12 +68,12 @@ void AdvancedViewController::changeVaultPathAction() {
     if (controller_ != nullptr)
         controller_->catalogue().flushPendingSaves();
     VaultMoveDialog dialog(from, to, window());
-    const vault::VaultMoveResult result = dialog.run();
+    vault::VaultMoveResult result = dialog.run();
     qCInfo(lcVexo, "%s, %d createFolder.error:%s", "changeVaultPathAction", __LINE__,
            result.reason.isEmpty() ? "(null)" : qUtf8Printable(result.reason));
     if (result.outcome == vault::VaultMoveOutcome::Moved) {
         if (controller_ != nullptr)
-            controller_->vaultFolderMoved(from, to);
+            controller_->vaultFolderMoved(from, to, std::move(result.newHold));
         vaultPathLabel_->setText(to);
     }
     tellMoveResult(to, result);

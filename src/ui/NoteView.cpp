@@ -302,6 +302,11 @@ void NoteView::scheduleSave() {
     saveTimer_->start();
 }
 
+void NoteView::followOpenNotePackage() {
+    if (openNote_ != nullptr)
+        notes::notePackageMoved(openNote_->path, noteFileContentTextView_->document());
+}
+
 void NoteView::saveOpenNote() {
     if (unsaved_)
         writeOpenNote();

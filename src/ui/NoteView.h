@@ -60,6 +60,9 @@ public:
 
     // Writes the open note now when a change waits to be written.
     void saveOpenNote();
+    // The open note's package may have moved with the vault folder: the
+    // editor learns its place, so its pictures are kept as they are there.
+    void followOpenNotePackage();
     // The font and colour choices for the selected text (the chosen font's
     // family, size and style; the text's colour).
     void changeFont(const QFont& font);

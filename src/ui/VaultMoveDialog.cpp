@@ -3,6 +3,7 @@
 #include "platform/Localization.h"
 #include "ui/Look.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -45,10 +46,8 @@ VaultMoveDialog::VaultMoveDialog(QString from, QString to, QWidget* parent)
 VaultMoveDialog::~VaultMoveDialog() = default;
 
 vault::VaultMoveResult VaultMoveDialog::run() {
-    QThread* mover = QThread::create([this] {
-        result_ = vault::moveVaultFolder(from_, to_, progress_,
-                                         [this] { return vault::recordVaultRoot(to_); });
-    });
+    QThread* mover =
+        QThread::create([this] { result_ = vault::moveVaultFolder(from_, to_, progress_); });
     connect(mover, &QThread::finished, this, [this] {
         moveEnded_ = true;
         accept();
@@ -60,7 +59,16 @@ vault::VaultMoveResult VaultMoveDialog::run() {
     exec();
     mover->wait();
     delete mover;
-    return result_;
+    return std::move(result_);
+}
+
+void VaultMoveDialog::closeEvent(QCloseEvent* event) {
+    // Closing for a lock or a quit waits for the move to end; only Cancel
+    // and Escape stop it.
+    if (moveEnded_)
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
 }
 
 void VaultMoveDialog::done(int result) {

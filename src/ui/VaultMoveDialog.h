@@ -12,8 +12,8 @@ namespace vexo::ui {
 
 // A modal window that moves the vault folder on a thread of its own and
 // shows how much of it has been copied. It stays until the move has ended:
-// closing it (Cancel, Escape, the idle lock) asks the copy to stop, which
-// leaves the vault where it was.
+// Cancel and Escape ask the copy to stop, which leaves the vault where it
+// was; any other close (the idle lock) waits for the move to end.
 class VaultMoveDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +27,9 @@ public:
     const vault::VaultMoveProgress& progress() const { return progress_; }
 
     void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void showProgress();

@@ -115,8 +115,9 @@ bool MainViewController::loadOrCreateLocalLists() {
     return true;
 }
 
-void MainViewController::vaultFolderMoved(const QString& from, const QString& to) {
-    catalogue_.moveSession(from, to);
+void MainViewController::vaultFolderMoved(const QString& from, const QString& to,
+                                          platform::UniqueFd newHold) {
+    catalogue_.moveSession(from, to, std::move(newHold));
     if (rebaseNotesMovedWithVault(catalogue_.groupNoteList))
         catalogue_.SaveGroupList(ListSelector::Notes);
 }

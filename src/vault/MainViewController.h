@@ -82,10 +82,11 @@ public:
     // dropped by its owner afterwards.
     void lockvexoAction();
 
-    // The vault folder was moved from from to to (moveVaultFolder) and the
-    // root setting names to: the vault is held in its new place and the
-    // notes list names the packages there.
-    void vaultFolderMoved(const QString& from, const QString& to);
+    // The vault folder was moved from from to to (moveVaultFolder, which
+    // hands over newHold when it copied) and the root setting names to: the
+    // vault is held in its new place and the notes list names the packages
+    // there.
+    void vaultFolderMoved(const QString& from, const QString& to, platform::UniqueFd newHold);
 
     // The cancel button: asks the running hide or unhide to stop at its next
     // step; the run then ends as cancelled and leaves the item as it was.

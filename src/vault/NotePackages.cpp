@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <system_error>
 
 namespace vexo::vault {
@@ -113,11 +112,7 @@ bool makeEmptyPackage(const QString& packagePath) {
 }
 
 bool removePackage(const QString& packagePath, QString* error) {
-    std::error_code failure;
-    std::filesystem::remove_all(QFile::encodeName(packagePath).toStdString(), failure);
-    if (failure && error)
-        *error = packagePath + QStringLiteral(": ") + QString::fromStdString(failure.message());
-    return !failure;
+    return platform::removeTree(packagePath, error);
 }
 
 } // namespace vexo::vault

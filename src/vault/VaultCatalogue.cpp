@@ -97,11 +97,17 @@ SessionStart VaultCatalogue::beginSession(const QString& vaultFolder) {
     return start;
 }
 
-void VaultCatalogue::moveSession(const QString& from, const QString& to) {
-    // flock locks of two open files exclude each other even in one process,
-    // and a renamed vault keeps its lock file: the old hold goes first.
-    sessions_.erase(from);
-    beginSession(to);
+void VaultCatalogue::moveSession(const QString& from, const QString& to,
+                                 platform::UniqueFd newHold) {
+    auto held = sessions_.extract(from);
+    if (newHold.valid()) {
+        sessions_.insert_or_assign(to, std::move(newHold));
+    } else if (!held.empty()) {
+        held.key() = to;
+        sessions_.insert(std::move(held));
+    } else {
+        beginSession(to);
+    }
 }
 
 bool VaultCatalogue::saveListOf(const store::FileModel& item) {

@@ -106,9 +106,10 @@ public:
     // Takes the vault in vaultFolder for this catalogue until it ends (see
     // openSessionOf).
     SessionStart beginSession(const QString& vaultFolder);
-    // The vault held in from now lies in to: the hold on from is let go and
-    // to is taken.
-    void moveSession(const QString& from, const QString& to);
+    // The vault held in from now lies in to. A copy comes with the hold
+    // taken on it (newHold), and the hold on from is let go; a renamed
+    // vault keeps its hold, which follows the renamed lock file.
+    void moveSession(const QString& from, const QString& to, platform::UniqueFd newHold);
 
     // Drops every open drive vault whose folder is gone; the keys dropped.
     QStringList dropGoneDriveVaults();

@@ -5,6 +5,7 @@
 #include "store/VaultPaths.h"
 #include "vault/FirstRun.h"
 #include "vault/Prompt.h"
+#include "vault/VaultMove.h"
 
 #include <QFileInfo>
 
@@ -35,6 +36,7 @@ bool makeFolder(const QString& folder) {
 } // namespace
 
 bool recreateVaultFolders(Prompt& prompt) {
+    finishInterruptedVaultMove();
     const QString root = store::AppRootDirKey();
     if (root.isEmpty())
         return true;

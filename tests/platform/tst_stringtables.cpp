@@ -716,7 +716,7 @@ const QMap<QString, QStringList>& patternValues() {
         {u"Format-TextMenuItem%zd.text"_s, valuesFrom(1, 3)},
         {u"PasswordMenuItem%zd.title"_s, valuesFrom(1, 2)},
         {u"WindowMenuItem%zd.title"_s, valuesFrom(1, 3)},
-        {u"HelpMenuItem%zd.title"_s, valuesOf({2})},
+        {u"HelpMenuItem%zd.title"_s, valuesFrom(1, 2)},
     };
     return values;
 }

@@ -6,6 +6,7 @@
 #include "ui/NoteTextEdit.h"
 #include "ui/NoteView.h"
 #include "vault/NotePackages.h"
+#include "vault/VaultMove.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -470,6 +471,30 @@ private slots:
         emit notes().titleField()->editingFinished();
         type(QStringLiteral("x"));
         notes().saveOpenNote();
+        QCOMPARE(inodeOf(notes().openNote()->path + u'/' + fileName), stored);
+    }
+
+    // So do the pictures of the open note when the vault folder moves.
+    void theOpenNoteKeepsItsPictureFilesWhenTheVaultMoves() {
+        openGroupWith(QStringLiteral("Work"), {QStringLiteral("one")});
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::darkRed);
+        notes().editor()->insertPicture(picture);
+        notes().saveOpenNote();
+        const QString fileName =
+            QDir(notes().openNote()->path).entryList({QStringLiteral("*.png")}).value(0);
+        const ino_t stored = inodeOf(notes().openNote()->path + u'/' + fileName);
+
+        const QString from = store::AppRootDirKey();
+        const QString to = from + QStringLiteral("-moved.vlt");
+        vault::VaultMoveProgress progress;
+        vault::VaultMoveResult moved = vault::moveVaultFolder(from, to, progress);
+        QCOMPARE(moved.outcome, vault::VaultMoveOutcome::Moved);
+        controller().vaultFolderMoved(from, to, std::move(moved.newHold));
+        notes().followOpenNotePackage();
+        type(QStringLiteral("x"));
+        notes().saveOpenNote();
+        QVERIFY(notes().openNote()->path.startsWith(to));
         QCOMPARE(inodeOf(notes().openNote()->path + u'/' + fileName), stored);
     }
 };

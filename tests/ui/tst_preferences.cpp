@@ -10,7 +10,9 @@
 #include "ui/ShortcutsViewController.h"
 #include "ui/VaultMoveDialog.h"
 #include "vault/MainViewController.h"
+#include "vault/Reconcile.h"
 #include "vault/ScriptedPrompt.h"
+#include "vault/TestVault.h"
 #include "vault/VaultCatalogue.h"
 
 #include <QAction>
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -225,6 +228,34 @@ private slots:
         QCOMPARE(Settings::value(keys::kLOCKQUILLANWHENIDLE), stored);
     }
 
+    // A text without a translation shows its key ("general_p1_item3"): no
+    // pane shows one in any language.
+    void everyPaneIsWrittenInEveryLanguage() {
+        static const QRegularExpression keyLike(
+            QStringLiteral("^[A-Za-z0-9]+([_.][A-Za-z0-9]+)+$"));
+        for (int index = 0; index <= 8; ++index) {
+            platform::setLanguageCode(platform::languageCodeForIndex(index));
+            window = std::make_unique<ui::PreferencesWindowController>(prompt);
+            for (int tag = 1; tag <= 4; ++tag) {
+                window->toolBarItem(tag)->trigger();
+                QStringList shown{window->toolBarItem(tag)->text()};
+                for (const QAbstractButton* button : pane()->findChildren<QAbstractButton*>())
+                    shown << button->text();
+                for (const QLabel* label : pane()->findChildren<QLabel*>())
+                    if (label->objectName() != u"vaultPathLabel")
+                        shown << label->text();
+                for (const QComboBox* popUp : pane()->findChildren<QComboBox*>())
+                    for (int item = 0; item < popUp->count(); ++item)
+                        shown << popUp->itemText(item);
+                for (const QString& text : shown)
+                    QVERIFY2(!keyLike.match(text).hasMatch(),
+                             qPrintable(platform::languageCodeForIndex(index) +
+                                        QStringLiteral(": ") + text));
+            }
+        }
+        platform::setLanguage();
+    }
+
     void theFifthIdleChoiceSaysFifteenMinutes() {
         const QString fifth = control<QComboBox>(QStringLiteral("idleLockPopUp"))->itemText(4);
         QVERIFY2(fifth.contains(u"15"), qPrintable(fifth));
@@ -272,8 +303,9 @@ private slots:
         QCOMPARE(Settings::value(keys::kRootDirKey), to + QStringLiteral(".vlt"));
     }
 
-    // Closing the move's window (Cancel, Escape, the idle lock) stops the
-    // copy; the window stays until the vault is back where it was.
+    // Closing the move's window for a lock waits for the move; Cancel and
+    // Escape stop the copy, and the window stays until the vault is back
+    // where it was.
     void closingTheMoveWindowStopsTheCopy() {
         const QString mount = test::scratchRoot() + QStringLiteral("/disk");
         const test::TmpfsMount disk(mount, 1024 * 1024);
@@ -285,6 +317,8 @@ private slots:
         ui::VaultMoveDialog dialog(from, mount + QStringLiteral("/V.vlt"));
         dialog.show();
         QVERIFY(!dialog.close());
+        QVERIFY(!dialog.progress().cancelRequested);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
         QVERIFY(dialog.progress().cancelRequested);
         QCOMPARE(dialog.run().outcome, vault::VaultMoveOutcome::Cancelled);
@@ -292,6 +326,28 @@ private slots:
         QCOMPARE(test::readFile(from + QStringLiteral("/GroupDirlist.plist")), "list");
         QCOMPARE(Settings::value(keys::kRootDirKey), from);
         QVERIFY(QDir(mount).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    // The open vault goes along: what waited to be written is written into
+    // the new place, notes are found there and the vault is held there.
+    void aMoveTakesTheOpenVaultAlong() {
+        const QString from = test::scratchRoot() + QStringLiteral("/along.vlt");
+        const QString to = test::scratchRoot() + QStringLiteral("/moved/along.vlt");
+        test::TestVault vault(from);
+        const store::FileModelPtr note = vault.controller.addNoteAction();
+        const store::FileModelPtr item = test::TestVault::listVisibleItem(
+            vault.catalogue.groupDirList.constFirst(),
+            test::scratchRoot() + QStringLiteral("/letter.txt"), "text");
+        vault.catalogue.scheduleSaveListOf(*item);
+
+        ui::AdvancedViewController advanced(vault.prompt, &vault.controller);
+        vault.prompt.savePathAnswers << to;
+        advanced.findChild<QPushButton*>(QStringLiteral("changeVaultPathBtn"))->click();
+        QVERIFY(vault.prompt.alerts.isEmpty());
+        QCOMPARE(Settings::value(keys::kRootDirKey), to);
+        QVERIFY(test::TestVault::listedHidden(item->path).has_value());
+        QVERIFY(note->path.startsWith(to + QStringLiteral("/Notes/")));
+        QVERIFY(vault::vaultOpenElsewhere(to));
     }
 
     void theVaultDoesNotMoveWhileItemsAreBeingHidden() {
