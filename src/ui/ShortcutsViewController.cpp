@@ -1,46 +1,31 @@
 #include "ui/ShortcutsViewController.h"
 
-#include "platform/Localization.h"
 #include "ui/Look.h"
+#include "ui/MenuBar.h"
 
+#include <QAction>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace vexo::ui {
 
-QList<ShortcutsViewController::Shortcut> ShortcutsViewController::shortcuts() {
-    using Keys = QKeySequence;
-    return {
-        {"ProMenuItem2.title", Keys(Qt::CTRL | Qt::Key_Comma)},
-        {"ProMenuItem3.title", Keys(Keys::Quit)},
-        {"FilemenuItem1.title", Keys(Keys::Open)},
-        {"FilemenuItem2.title", Keys(Keys::New)},
-        {"FilemenuItem3.title", Keys(Qt::CTRL | Qt::Key_H)},
-        {"FilemenuItem4.title", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
-        {"EditmenuItem1.title", Keys(Keys::Undo)},
-        {"EditmenuItem2.title", Keys(Keys::Redo)},
-        {"EditmenuItem3.title", Keys(Keys::Cut)},
-        {"EditmenuItem4.title", Keys(Keys::Copy)},
-        {"EditmenuItem5.title", Keys(Keys::Paste)},
-        {"EditmenuItem7.title", Keys(Keys::SelectAll)},
-        {"Edit-FindMenuItem1.title", Keys(Keys::Find)},
-        {"Format-FontMenuItem1.text", Keys(Keys::Bold)},
-        {"Format-FontMenuItem2.text", Keys(Keys::Italic)},
-        {"Format-FontMenuItem3.text", Keys(Keys::Underline)},
-        {"Format-FontMenuItem4.text", Keys(Qt::CTRL | Qt::Key_Plus)},
-        {"Format-FontMenuItem5.text", Keys(Qt::CTRL | Qt::Key_Minus)},
-        {"Format-FontMenuItem10.text", Keys(Qt::CTRL | Qt::Key_T)},
-        {"Format-FontMenuItem11.text", Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-        {"Format-TextMenuItem1.text", Keys(Qt::CTRL | Qt::Key_BraceLeft)},
-        {"Format-TextMenuItem2.text", Keys(Qt::CTRL | Qt::Key_Bar)},
-        {"Format-TextMenuItem3.text", Keys(Qt::CTRL | Qt::Key_BraceRight)},
-        {"PasswordMenuItem1.title", Keys(Qt::CTRL | Qt::Key_L)},
-        {"WindowMenuItem1.title", Keys(Qt::CTRL | Qt::Key_M)},
-        {"WindowMenuItem3.title", Keys(Keys::FullScreen)},
-        {"HelpMenuItem1.title", Keys(Keys::HelpContents)},
-    };
+namespace {
+
+// The titled items of actions that have keys, submenus included, in menu
+// order.
+void addShortcutRows(const QList<QAction*>& actions, QTreeWidget* list) {
+    for (const QAction* action : actions) {
+        if (action->menu() != nullptr)
+            addShortcutRows(action->menu()->actions(), list);
+        else if (!action->shortcut().isEmpty())
+            new QTreeWidgetItem(
+                list, {action->text(), action->shortcut().toString(QKeySequence::NativeText)});
+    }
 }
+
+} // namespace
 
 ShortcutsViewController::ShortcutsViewController(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ShortcutsViewController"));
@@ -57,14 +42,10 @@ ShortcutsViewController::ShortcutsViewController(QWidget* parent) : QWidget(pare
     dark.setColor(QPalette::Base, kSidebarColour);
     dark.setColor(QPalette::Text, Qt::white);
     list->setPalette(dark);
-    for (const Shortcut& shortcut : shortcuts()) {
-        // A standard command the desktop gives no keys has no row.
-        if (shortcut.keys.isEmpty())
-            continue;
-        new QTreeWidgetItem(
-            list, {platform::localizedStringForKey(QString::fromLatin1(shortcut.titleKey)),
-                   shortcut.keys.toString(QKeySequence::NativeText)});
-    }
+    // The menu bar holds the keys; its items' titles are in the current
+    // language.
+    const MenuBar bar;
+    addShortcutRows(bar.actions(), list);
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(false);
