@@ -380,6 +380,16 @@ QList<Picture> allPictures() {
          }},
         {QStringLiteral("icons/vexo.png"), {256, 256}, 1, appIcon},
     };
+    // The icon theme's sizes, for installing: the icon drawn at 256 points
+    // and scaled.
+    for (const int side : {16, 24, 32, 48, 64, 128, 256, 512})
+        list.append({QStringLiteral("linux/icons/%1x%1/app.vexo.Vexo.png").arg(side),
+                     {qreal(side), qreal(side)},
+                     1,
+                     [side](QPainter& p, const QRectF&) {
+                         p.scale(side / 256.0, side / 256.0);
+                         appIcon(p, QRectF(0, 0, 256, 256));
+                     }});
     list << titleBarPictures() << preferencePictures();
     return list;
 }
