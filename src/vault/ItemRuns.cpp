@@ -3,6 +3,7 @@
 #include "cipher/FolderWalk.h"
 #include "cipher/HiddenFile.h"
 #include "platform/Clock.h"
+#include "platform/DesktopTraces.h"
 #include "platform/Localization.h"
 #include "platform/Log.h"
 #include "store/HelpClass.h"
@@ -49,6 +50,10 @@ RunOutcome runItem(VaultCatalogue* catalogue, const FileModelPtr& item, bool hid
     RunOutcome outcome;
     if (hiding) {
         outcome.walk = cipher::EncryptAESAtFilemodel(item, QString(), 0, 0, report, durability);
+        // A hidden picture leaves no preview behind, nor its place in the
+        // desktop's history.
+        if (outcome.succeeded())
+            platform::forgetDesktopTraces(platform::pathsWithin(item->path));
     } else {
         outcome.walk = cipher::DeCodeAESAtFilemodel(item, QString(), 0, report);
         if (outcome.succeeded())

@@ -22,6 +22,8 @@ void prepareEnvironment() {
     QDir(root).mkpath(QStringLiteral("config"));
     QDir(root).mkpath(QStringLiteral("Volumes"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
     qputenv("VEXO_VOLUMES_ROOT", QFile::encodeName(testVolumesRoot()));
     qputenv("VEXO_MAC_ADDRESS", kTestMacAddress.toLatin1());
     qputenv("TZ", "UTC");

@@ -9,10 +9,11 @@ namespace vexo::test {
 // The hardware address every test computer has unless a test changes it.
 inline const QString kTestMacAddress = QStringLiteral("3c:22:fb:01:02:03");
 
-// Gives the test process a world of its own before Qt starts: settings in a
-// fresh XDG_CONFIG_HOME, a fresh volumes root, a fixed hardware address and
-// the UTC time zone, an English desktop. Everything lives below one temporary folder that goes
-// away when the process ends.
+// Gives the test process a world of its own before Qt starts: fresh
+// XDG_CONFIG_HOME (settings), XDG_CACHE_HOME and XDG_DATA_HOME, a fresh
+// volumes root, a fixed hardware address, the UTC time zone and an English
+// desktop. Everything lives below one temporary folder that goes away when
+// the process ends.
 void prepareEnvironment();
 
 // The temporary folder of this process, and the volumes root inside it.

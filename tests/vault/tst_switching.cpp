@@ -1,6 +1,8 @@
 #include "TestVault.h"
+#include "platform/DesktopTraces.h"
 #include "platform/Digest.h"
 
+#include <QCryptographicHash>
 #include <QSignalSpy>
 
 using namespace vexo;
@@ -36,6 +38,36 @@ private slots:
         QVERIFY(!QFileInfo::exists(store::itemStorePath(*item_)));
         QCOMPARE(TestVault::listedHidden(item_->path), false);
         QCOMPARE(prompt().alerts.size(), 0);
+    }
+
+    // A hidden file leaves no thumbnail and no place in the desktop's list of
+    // recently used files; a hide that fails leaves them.
+    void hidingForgetsTheDesktopsTraces() {
+        const QString uri = platform::fileUrisOf(item_->path).constFirst();
+        const QString thumbnail =
+            qEnvironmentVariable("XDG_CACHE_HOME") + QStringLiteral("/thumbnails/normal/") +
+            QString::fromLatin1(
+                QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex()) +
+            QStringLiteral(".png");
+        const QString recent =
+            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/recently-used.xbel");
+        const QByteArray list = "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\"><bookmark href=\"" +
+                                uri.toUtf8() + "\"/></xbel>\n";
+        test::writeFile(thumbnail, "PNG");
+        test::writeFile(recent, list);
+        {
+            const test::ScopedFileSizeLimit full(1000);
+            controller().visableChange(item_);
+            QVERIFY(vault().waitUntilRunsEnded());
+        }
+        QVERIFY(!item_->isEncrtypt);
+        QVERIFY(QFileInfo::exists(thumbnail));
+        QCOMPARE(test::readFile(recent), list);
+
+        QVERIFY(vault().switchAndWait(item_));
+        QVERIFY(item_->isEncrtypt);
+        QVERIFY(!QFileInfo::exists(thumbnail));
+        QVERIFY(!test::readFile(recent).contains(uri.toUtf8()));
     }
 
     void aDigestThatDiffersKeepsTheItemHiddenAndBothCopies() {
