@@ -1333,5 +1333,17 @@ nach einem Hinweis. Zuvor ausgeblendete Objekte funktionieren mit dem neuen Pass
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.de.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>Ausgeblendete Objekte prüfen …</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>Alle %1 ausgeblendeten Objekte sind unversehrt: Jede gespeicherte Kopie ist vollständig und liest sich so, wie sie ausgeblendet wurde.</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>Bei %1 von %2 ausgeblendeten Objekten fehlt die gespeicherte Kopie oder ist beschädigt. Lassen Sie den Tresorordner unverändert und stellen Sie diese Objekte aus einer Sicherung wieder her:</translation>
+    </message>
 </context>
 </TS>

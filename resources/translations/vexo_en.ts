@@ -1333,5 +1333,17 @@ and a hint. Items hidden before keep working with the new password.</translation
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.en.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>Check Hidden Items…</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>All %1 hidden items are whole: every stored copy is complete and reads back as it was hidden.</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>%1 of %2 hidden items have a stored copy that is missing or damaged. Keep the vault folder as it is and restore these items from a backup:</translation>
+    </message>
 </context>
 </TS>

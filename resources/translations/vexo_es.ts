@@ -1333,5 +1333,17 @@ y una pista. Los elementos ocultados antes siguen funcionando con la nueva contr
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.es.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>Comprobar elementos ocultos…</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>Los %1 elementos ocultos están intactos: cada copia guardada está completa y se lee tal como se ocultó.</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>%1 de %2 elementos ocultos tienen una copia guardada que falta o está dañada. Deja la carpeta de la caja fuerte como está y restaura estos elementos desde una copia de seguridad:</translation>
+    </message>
 </context>
 </TS>

@@ -1333,5 +1333,17 @@ et un indice. Les éléments masqués auparavant restent utilisables avec le nou
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.fr.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>Vérifier les éléments masqués…</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>Les %1 éléments masqués sont intacts : chaque copie stockée est complète et se relit telle qu’elle a été masquée.</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>%1 éléments masqués sur %2 ont une copie stockée manquante ou endommagée. Laissez le dossier du coffre tel quel et restaurez ces éléments depuis une sauvegarde :</translation>
+    </message>
 </context>
 </TS>

@@ -1333,5 +1333,17 @@ ITEM は vexo-cli list の番号か項目のパスです。Ctrl-C を押すと�
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.ja.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>非表示の項目を検査…</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>%1 個の非表示の項目はすべて無事です。保存されたコピーはすべて完全で、非表示にしたときのとおりに読み戻せます。</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>非表示の項目 %2 個のうち %1 個で、保存されたコピーが見つからないか壊れています。保管庫フォルダはそのままにして、これらの項目をバックアップから復元してください：</translation>
+    </message>
 </context>
 </TS>

@@ -1333,5 +1333,17 @@ e uma dica. Os itens ocultados antes continuam a funcionar com a nova palavra-pa
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.pt-PT.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>Verificar itens ocultos…</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>Os %1 itens ocultos estão intactos: cada cópia guardada está completa e lê-se tal como foi ocultada.</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>%1 de %2 itens ocultos têm uma cópia guardada em falta ou danificada. Mantenha a pasta do cofre como está e restaure estes itens a partir de uma cópia de segurança:</translation>
+    </message>
 </context>
 </TS>

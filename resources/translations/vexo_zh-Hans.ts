@@ -1333,5 +1333,17 @@ ITEM 是 vexo-cli list 中的编号或项目的路径。按 Ctrl-C
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.zh-Hans.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>检查隐藏的项目…</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>全部 %1 个隐藏的项目都完好：每份存储的副本都完整，读回的内容与隐藏时一致。</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>%2 个隐藏的项目中有 %1 个的存储副本丢失或损坏。请保持保险库文件夹原样，并从备份中恢复这些项目：</translation>
+    </message>
 </context>
 </TS>

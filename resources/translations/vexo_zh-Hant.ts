@@ -1333,5 +1333,17 @@ ITEM 是 vexo-cli list 中的編號或項目的路徑。按 Ctrl-C
         <source>kHelpUrl</source>
         <translation>qrc:/help/help.zh-Hant.html</translation>
     </message>
+    <message>
+        <source>FilemenuItem5.title</source>
+        <translation>檢查隱藏的項目…</translation>
+    </message>
+    <message>
+        <source>vaultHealthy</source>
+        <translation>全部 %1 個隱藏的項目都完好：每份儲存的副本都完整，讀回的內容與隱藏時一致。</translation>
+    </message>
+    <message>
+        <source>vaultDamaged</source>
+        <translation>%2 個隱藏的項目中有 %1 個的儲存副本遺失或損壞。請保持保險庫資料夾原樣，並從備份中還原這些項目：</translation>
+    </message>
 </context>
 </TS>

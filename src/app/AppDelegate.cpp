@@ -101,6 +101,9 @@ void AppDelegate::connectMenuCommands() {
     on(bar->item(kApplication, kQuit), [] { QApplication::quit(); });
     on(bar->item(kFile, kAddFiles), [this] { addFileAction(); });
     on(bar->item(kFile, kAddNote), [this] { addNoteFileAction(); });
+    on(bar->item(kFile, kCheckVault), [this] {
+        forwardToMainView([](ui::MainView& view) { view.controller().checkVaultAction(); });
+    });
     on(bar->HideItem(), [this] { hideItemAction(); });
     on(bar->UnHideItem(), [this] { unHideItemAction(); });
     const std::pair<QAction*, EditCommand> editItems[] = {

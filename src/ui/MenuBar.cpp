@@ -131,6 +131,8 @@ MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent) {
     file->addSeparator();
     addItem(file, menu::kHide, QKeySequence(Qt::CTRL | Qt::Key_H));
     addItem(file, menu::kUnhide, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    file->addSeparator();
+    addItem(file, menu::kCheckVault);
 
     QMenu* edit = addTopMenu(menu::kEdit, QStringLiteral("Edit"));
     addItem(edit, menu::kUndo, QKeySequence::Undo);

@@ -25,6 +25,7 @@ inline constexpr int kAddFiles = 1;
 inline constexpr int kAddNote = 2;
 inline constexpr int kHide = 3;
 inline constexpr int kUnhide = 4;
+inline constexpr int kCheckVault = 5;
 // Edit menu and its submenus.
 inline constexpr int kUndo = 1;
 inline constexpr int kRedo = 2;

@@ -96,6 +96,10 @@ public:
     // nothing (see verifyHiddenItems); the cancel button ends it early.
     void verifyItems(QList<store::FileModelPtr> items,
                      std::function<void(const VerificationSummary&)> finished);
+    // Checks the stored copy of every hidden item of every open vault (as
+    // verifyItems does) and tells the user how they are, naming the items
+    // whose copy is missing or damaged by their place.
+    void checkVaultAction();
 
     // Selection and order of the file list.
     qint64 selectGroupIndex = 1;

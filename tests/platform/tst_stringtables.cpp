@@ -707,7 +707,7 @@ const QMap<QString, QStringList>& patternValues() {
           u"unhide"_s, u"remove"_s, u"verify"_s, u"passwd"_s}},
         // The menu bar's items by their tags (ui/MenuBar.h).
         {u"ProMenuItem%zd.title"_s, valuesOf({1, 2, 3})},
-        {u"FilemenuItem%zd.title"_s, valuesFrom(1, 4)},
+        {u"FilemenuItem%zd.title"_s, valuesFrom(1, 5)},
         {u"EditmenuItem%zd.title"_s, valuesOf({1, 2, 3, 4, 5, 6, 7, 9, 12})},
         {u"Edit-FindMenuItem%zd.title"_s, valuesOf({1})},
         {u"Edit-TransformationMenuItem%zd.title"_s, valuesFrom(1, 3)},

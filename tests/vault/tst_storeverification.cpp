@@ -131,6 +131,25 @@ private slots:
         QCOMPARE(vault_->prompt.alerts.size(), 0);
     }
 
+    // The desktop's health check runs the same verification over every open
+    // vault and tells the user, naming damaged items by their place.
+    void theHealthCheckTellsWhatItFound() {
+        vault_->controller.checkVaultAction();
+        QVERIFY(QTest::qWaitFor([this] { return !vault_->prompt.alerts.isEmpty(); }, 20000));
+        QCOMPARE(vault_->prompt.alertKeys(), QStringList{QStringLiteral("vaultHealthy")});
+        QCOMPARE(vault_->prompt.alerts.constFirst().messageArguments, QStringList{u"3"_qs});
+
+        test::cutTail(cipher::storedPathOf(*items_.at(1), QString()), 10);
+        vault_->prompt.alerts.clear();
+        vault_->controller.checkVaultAction();
+        QVERIFY(QTest::qWaitFor([this] { return !vault_->prompt.alerts.isEmpty(); }, 20000));
+        QCOMPARE(vault_->prompt.alertKeys(), QStringList{QStringLiteral("vaultDamaged")});
+        const auto& told = vault_->prompt.alerts.constFirst();
+        QCOMPARE(told.messageArguments, (QStringList{u"1"_qs, u"3"_qs}));
+        QVERIFY2(told.informativeText.startsWith(items_.at(1)->path + QStringLiteral(" — ")),
+                 qPrintable(told.informativeText));
+    }
+
     // The cancel button ends the verification at the item being checked,
     // changing nothing but that item's cancel flag; the next one runs to its
     // end.
