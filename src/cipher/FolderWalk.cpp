@@ -2,6 +2,7 @@
 
 #include "cipher/FileTransfer.h"
 #include "cipher/HiddenFile.h"
+#include "cipher/ItemAttributes.h"
 #include "cipher/ItemOnDisk.h"
 #include "cipher/ItemStore.h"
 #include "cipher/PosixFiles.h"
@@ -41,6 +42,9 @@ struct Walk {
     QString placeRoot;                  // where an unhide writes what belongs at the item's path
     QString restoredTree;               // an unhide's own restored folder, wherever it is now
     bool flushes = true;                // the run itself makes its result durable
+    ItemAttributes attributes;          // modes, times and links met, or read back
+    QString attributesFile;             // where a whole item's attributes are kept
+    bool attributesWritten = false;     // a hide wrote them
 };
 
 // A failure ends the run: the item's isCancel stops every level of the walk.
@@ -131,6 +135,19 @@ void checkEntriesKept(Walk& walk, const QString& folder, const QStringList& entr
         fail(walk, folder + QStringLiteral(": files were added or removed while it was hidden"));
 }
 
+// Notes the modes, time or link of the entry at itemPath; empty when it
+// cannot be looked at, which fails the run.
+std::optional<EntryAttributes> noteAttributes(Walk& walk, const QString& itemPath) {
+    QString error;
+    auto entry = entryAttributesAt(store::joinPath(walk.item->path, itemPath), itemPath, &error);
+    if (!entry)
+        fail(walk, error);
+    else
+        walk.attributes.append(*entry);
+    return entry;
+}
+
+// A link is kept as a link, in the attributes; it stores no file.
 void hideFolder(Walk& walk, const QString& itemPath, qint64 ordinal) {
     const QString folder = store::joinPath(walk.item->path, itemPath);
     QString error;
@@ -145,7 +162,10 @@ void hideFolder(Walk& walk, const QString& itemPath, qint64 ordinal) {
         if (stopped(walk))
             return;
         const QString childPath = store::joinPath(itemPath, name);
-        if (isDirectory(store::joinPath(folder, name))) {
+        const auto child = noteAttributes(walk, childPath);
+        if (!child || child->kind == EntryAttributes::Kind::Link)
+            continue;
+        if (child->kind == EntryAttributes::Kind::Folder) {
             hideFolder(walk, childPath, ordinal);
             continue;
         }
@@ -230,10 +250,14 @@ bool storedTopInPlace(Walk& walk) {
 WalkResult finishHide(Walk& walk) {
     if (!runStopped(*walk.item) && storedTopInPlace(walk))
         return {};
-    if (walk.storeMadeByRun)
+    if (walk.storeMadeByRun) {
         removeFile(walk.itemStore);
-    else if (!walk.builtTop.isEmpty())
+        return resultOf(walk);
+    }
+    if (!walk.builtTop.isEmpty())
         removeFile(walk.builtTop);
+    if (walk.attributesWritten)
+        QFile::remove(walk.attributesFile);
     return resultOf(walk);
 }
 
@@ -266,8 +290,10 @@ bool restoredItemInPlace(Walk& walk) {
 // An unhide stands only when every restored file is on disk; otherwise
 // exactly what it wrote goes, and the item store is never touched.
 WalkResult finishRestore(Walk& walk) {
-    if (!runStopped(*walk.item) && restoredItemInPlace(walk))
+    if (!runStopped(*walk.item) && restoredItemInPlace(walk)) {
+        restoreFolderAttributes(walk.item->path, walk.attributes);
         return {};
+    }
     if (!walk.restoredTree.isEmpty())
         removeFile(walk.restoredTree);
     if (!walk.itemStore.isEmpty())
@@ -328,6 +354,19 @@ bool hideSetUp(Walk& walk) {
     return true;
 }
 
+// A whole item's attributes are on disk before its stored top entry takes
+// its final name, so a complete store always has them.
+void keepAttributes(Walk& walk) {
+    if (runStopped(*walk.item) || walk.attributesFile.isEmpty())
+        return;
+    const HideSetup& setup = *walk.hideSetup;
+    QString error;
+    walk.attributesWritten = writeAttributes(walk.attributesFile, setup.keyText, setup.envelope,
+                                             walk.attributes, walk.flushes, &error);
+    if (!walk.attributesWritten)
+        fail(walk, error);
+}
+
 void hideWholeFolder(Walk& walk, qint64 ordinal) {
     const QString storedName = AESPath(itemLeafName(*walk.item));
     QString error;
@@ -337,7 +376,27 @@ void hideWholeFolder(Walk& walk, qint64 ordinal) {
         return;
     }
     walk.builtTop = walk.hideSetup->storedTop = *staged;
+    if (!noteAttributes(walk, QString()))
+        return;
     hideFolder(walk, QString(), ordinal);
+    keepAttributes(walk);
+}
+
+void hideSingleFile(Walk& walk, qint64 ordinal) {
+    qCInfo(lcVexo, "===>>加密文件path：%s", qUtf8Printable(walk.item->path));
+    if (!noteAttributes(walk, QString()))
+        return;
+    keepAttributes(walk);
+    if (!runStopped(*walk.item))
+        noteOutcome(walk, hideOneFile(walk.item, *walk.hideSetup, QString(),
+                                      reportingAs(walk, ordinal + 1)));
+}
+
+// A run on a whole item keeps or gives back its attributes; a run on a part
+// of it does not.
+void findAttributesFile(Walk& walk, const QString& itemPath) {
+    if (itemPath.isEmpty())
+        walk.attributesFile = attributesPathOf(walk.itemStore, *walk.item);
 }
 
 // A whole folder item is restored into a temporary folder beside its place.
@@ -353,6 +412,25 @@ void restoreWholeFolder(Walk& walk, const QString& storedTop, qint64 ordinal) {
     }
     walk.placeRoot = walk.restoredTree = *staged;
     restoreFolder(walk, storedTop, QString(), ordinal);
+    if (runStopped(*walk.item))
+        return;
+    if (restoreFoldersAndLinks(walk.placeRoot, walk.attributes, &error))
+        restoreFileAttributes(walk.placeRoot, walk.attributes);
+    else
+        fail(walk, error);
+}
+
+// A store made before attributes were kept has none; damaged ones fail the
+// run, which keeps the stored copy for another try.
+bool attributesRead(Walk& walk, const QString& itemPath) {
+    findAttributesFile(walk, itemPath);
+    AttributesRead read = readAttributes(walk.attributesFile);
+    if (read.state == AttributesRead::State::Damaged) {
+        fail(walk, read.error);
+        return false;
+    }
+    walk.attributes = std::move(read.attributes);
+    return true;
 }
 
 // An unhide reads nothing through a store that leads outside the vault (a
@@ -374,6 +452,15 @@ bool storeInsideVault(Walk& walk) {
     return true;
 }
 
+void restoreSingleFile(Walk& walk, qint64 ordinal) {
+    const CopyResult restored =
+        restoreOneFile(walk.item, {walk.itemStore, walk.realStore}, QString(),
+                       reportingAs(walk, ordinal + 1), walk.journal);
+    noteOutcome(walk, restored);
+    if (restored.status == CopyStatus::Copied)
+        restoreFileAttributes(walk.item->path, walk.attributes);
+}
+
 // The walk below the stored top entry goes into real folders only; a part of
 // the item named by itemPath may be reached through links, which must stay
 // inside the store.
@@ -385,8 +472,7 @@ void restoreItem(Walk& walk, const QString& itemPath, qint64 currentIndex) {
     if (!somethingExistsAt(storedTop))
         fail(walk, noStoredCopyReason(item, storedTop));
     else if (!isDirectory(storedTop))
-        noteOutcome(walk, restoreOneFile(walk.item, {walk.itemStore, walk.realStore}, QString(),
-                                         reportingAs(walk, currentIndex + 1), walk.journal));
+        restoreSingleFile(walk, currentIndex);
     else if (itemPath.isEmpty())
         restoreWholeFolder(walk, storedTop, currentIndex);
     else if (!staysInside(storedPart, walk.realStore))
@@ -408,8 +494,12 @@ WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPa
     if (!startWalk(walk, itemPath) || !sourceIsThere(walk, itemPath) || !enoughRoomOnDrive(walk) ||
         !storedTopIsFree(walk, itemPath) || !hideSetUp(walk))
         return resultOf(walk);
-    // A mark left by an earlier unhide would speak for this item's place.
+    // A mark left by an earlier unhide would speak for this item's place, and
+    // attributes left by an earlier hide for its files.
     QFile::remove(restoreMarkOf(walk.itemStore));
+    findAttributesFile(walk, itemPath);
+    if (!walk.attributesFile.isEmpty())
+        QFile::remove(walk.attributesFile);
 
     if (isDirectory(item->path) && itemPath.isEmpty()) {
         hideWholeFolder(walk, currentIndex);
@@ -420,9 +510,7 @@ WalkResult EncryptAESAtFilemodel(const FileModelPtr& item, const QString& itemPa
         else
             fail(walk, storedFolder + QStringLiteral(": cannot create this folder"));
     } else {
-        qCInfo(lcVexo, "===>>加密文件path：%s", qUtf8Printable(item->path));
-        noteOutcome(walk, hideOneFile(item, *walk.hideSetup, QString(),
-                                      reportingAs(walk, currentIndex + 1)));
+        hideSingleFile(walk, currentIndex);
     }
     return finishHide(walk);
 }
@@ -444,7 +532,7 @@ WalkResult DeCodeAESAtFilemodel(const FileModelPtr& item, const QString& itemPat
         fail(walk, placeTakenReason(item->path));
         return resultOf(walk);
     }
-    if (!storeInsideVault(walk))
+    if (!storeInsideVault(walk) || !attributesRead(walk, itemPath))
         return resultOf(walk);
     restoreItem(walk, itemPath, currentIndex);
     return finishRestore(walk);

@@ -3,6 +3,7 @@
 #include "cipher/Aes.h"
 #include "cipher/FileTypes.h"
 #include "cipher/FolderWalk.h"
+#include "cipher/ItemAttributes.h"
 #include "cipher/ItemStore.h"
 #include "cipher/KeyText.h"
 #include "cipher/PosixFiles.h"
@@ -164,12 +165,15 @@ StoreCheck checkItemStore(const FileModelPtr& item, const ProgressCallback& prog
     const auto realStore = realExistingItemStore(*item, *itemStore, &error);
     if (!realStore)
         return damaged(error);
-    // Leftovers of interrupted runs and the restore mark lie beside the
+    // Leftovers of interrupted runs, the restore mark and the attributes lie beside the
     // stored top entry; only the entry itself is the stored copy.
     if (!somethingExistsAt(storedTop))
         return missing(*item, storedTop);
     if (runStopped(*item))
         return stopped();
+    if (const AttributesRead attributes = readAttributes(attributesPathOf(*itemStore, *item));
+        attributes.state == AttributesRead::State::Damaged)
+        return damaged(attributes.error);
     Check check{item, progress, *realStore};
     return checkEntry(check, storedTop, true);
 }

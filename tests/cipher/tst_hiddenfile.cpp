@@ -100,8 +100,11 @@ private slots:
         const QString store = vault_->storeOf(item);
         const QString stored = store + u'/' + storedName;
         QCOMPARE(storedPathOf(*item, fileInItem), stored);
-        QCOMPARE(filesBelow(store), QStringList{storedName});
+        QStringList storedFiles{storedName, QStringLiteral(".attributes")};
+        storedFiles.sort();
+        QCOMPARE(filesBelow(store), storedFiles);
         QCOMPARE(unixMode(stored), 0600);
+        QCOMPARE(unixMode(store + QStringLiteral("/.attributes")), 0600);
         QCOMPARE(unixMode(store), 0700);
         const bool enciphered = fileInItem.isEmpty() && itemName.endsWith(QStringLiteral(".txt"));
         QCOMPARE(readFile(stored), storedFormOf(password, content, enciphered));
