@@ -304,8 +304,7 @@ AttributesRead readAttributes(const QString& path) {
         return {};
     AttributesRead read;
     read.state = AttributesRead::State::Damaged;
-    struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    if (isLink(path)) {
         read.error = path + QStringLiteral(": a link, where the item's attributes belong");
         return read;
     }

@@ -54,11 +54,6 @@ QString vaultOverlapReason(const QString& itemPath, const QString& vault) {
            QStringLiteral(" or holds it, so it cannot be hidden or restored");
 }
 
-bool isLink(const QString& path) {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
 } // namespace
 
 QString itemLeafName(const store::FileModel& item) {

@@ -286,6 +286,11 @@ bool somethingExistsAt(const QString& path) {
     return existsAt(QFile::encodeName(path));
 }
 
+bool isLink(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 std::optional<QStringList> folderEntries(const QString& folder, QString* error) {
     return readEntries(folder, ForeignNames::Fail, error);
 }

@@ -86,6 +86,9 @@ bool closeWrittenFile(platform::UniqueFd& fd, const QString& path, QString* erro
 // True when anything, a dangling symbolic link included, exists at path.
 bool somethingExistsAt(const QString& path);
 
+// True when path is a symbolic link.
+bool isLink(const QString& path);
+
 // The names in folder ("." and ".." left out) in the order the file system
 // returns them; empty when the folder cannot be read or holds a name that is
 // not UTF-8 (which no text could name again), with the reason in error.

@@ -78,10 +78,14 @@ qint64 sizeWalk(store::FileModel& item, const std::optional<QString>& itemStore,
     qint64 ordinal = currentIndex;
     for (const QString& name : entries.value_or(QStringList())) {
         const QString childPath = store::joinPath(itemPath, name);
-        if (isDirectory(store::joinPath(path, name))) {
+        const QString child = store::joinPath(path, name);
+        if (isDirectory(child)) {
             sizeWalk(item, itemStore, childPath, ordinal, progressBlock);
             continue;
         }
+        // A link inside a folder is kept as a link: it stores no bytes.
+        if (isLink(child))
+            continue;
         ++ordinal;
         countFile(item, itemStore, childPath, false);
         if (progressBlock)

@@ -52,6 +52,9 @@ private slots:
         writeFile(item->path + QStringLiteral("/top.jpg"), QByteArray(10, 'x'));
         writeFile(item->path + QStringLiteral("/trip/day1/a.jpg"), QByteArray(20, 'x'));
         QDir().mkpath(item->path + QStringLiteral("/trip/empty"));
+        // A link inside the item is kept as a link and stores no bytes.
+        QVERIFY(QFile::link(item->path + QStringLiteral("/top.jpg"),
+                            item->path + QStringLiteral("/trip/link")));
         QCOMPARE(fileSizeAtFilemodel(*item), 30);
         const QString storedTop = storedPathOf(*item, QString());
         QVERIFY(QFileInfo(storedTop + QStringLiteral("/rtpi/ad1y")).isDir());
