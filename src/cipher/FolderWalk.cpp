@@ -382,11 +382,15 @@ void hideWholeFolder(Walk& walk, qint64 ordinal) {
     keepAttributes(walk);
 }
 
+// An item that is itself a link is stored as the file it leads to, which
+// comes back as a plain file: there is no link of its own to keep.
 void hideSingleFile(Walk& walk, qint64 ordinal) {
     qCInfo(lcVexo, "===>>加密文件path：%s", qUtf8Printable(walk.item->path));
-    if (!noteAttributes(walk, QString()))
-        return;
-    keepAttributes(walk);
+    if (!isLink(walk.item->path)) {
+        if (!noteAttributes(walk, QString()))
+            return;
+        keepAttributes(walk);
+    }
     if (!runStopped(*walk.item))
         noteOutcome(walk, hideOneFile(walk.item, *walk.hideSetup, QString(),
                                       reportingAs(walk, ordinal + 1)));

@@ -137,6 +137,20 @@ private slots:
         QCOMPARE(treeBelow(path), original);
     }
 
+    // An item that is a link is stored as the file it leads to and comes back
+    // as that file's content.
+    void anItemThatIsALinkComesBackAsItsContent() {
+        const QString target = vault_->path(QStringLiteral("target.bin"));
+        writeFile(target, randomBytes(700));
+        const QString path = vault_->path(QStringLiteral("shortcut.bin"));
+        QVERIFY(QFile::link(target, path));
+        const auto item = VaultFixture::itemFor(path);
+
+        QCOMPARE(hiddenAndUnhidden(item).outcome, WalkOutcome::Succeeded);
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(readFile(path), readFile(target));
+    }
+
     // A store made before attributes were kept unhides as it always did.
     void storesWithoutAttributesUnhideAsBefore() {
         const auto item = vault_->folderItem(QStringLiteral("Old"), names("a.bin x/b.txt"));
