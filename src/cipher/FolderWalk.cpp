@@ -147,7 +147,15 @@ std::optional<EntryAttributes> noteAttributes(Walk& walk, const QString& itemPat
     return entry;
 }
 
-// A link is kept as a link, in the attributes; it stores no file.
+// A link is kept as a link, in the attributes; it stores no file. A run
+// that keeps no attributes (on a part of an item, or an item named as the
+// attributes file is) would lose it with the source.
+void noteLink(Walk& walk, const QString& itemPath) {
+    if (walk.attributesFile.isEmpty())
+        fail(walk, store::joinPath(walk.item->path, itemPath) +
+                       QStringLiteral(": a symbolic link, which this item cannot keep"));
+}
+
 void hideFolder(Walk& walk, const QString& itemPath, qint64 ordinal) {
     const QString folder = store::joinPath(walk.item->path, itemPath);
     QString error;
@@ -163,8 +171,12 @@ void hideFolder(Walk& walk, const QString& itemPath, qint64 ordinal) {
             return;
         const QString childPath = store::joinPath(itemPath, name);
         const auto child = noteAttributes(walk, childPath);
-        if (!child || child->kind == EntryAttributes::Kind::Link)
+        if (!child)
             continue;
+        if (child->kind == EntryAttributes::Kind::Link) {
+            noteLink(walk, childPath);
+            continue;
+        }
         if (child->kind == EntryAttributes::Kind::Folder) {
             hideFolder(walk, childPath, ordinal);
             continue;

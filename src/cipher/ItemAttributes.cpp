@@ -1,11 +1,13 @@
 #include "cipher/ItemAttributes.h"
 
 #include "cipher/Aes.h"
+#include "cipher/FolderWalk.h"
 #include "cipher/HiddenFile.h"
 #include "cipher/ItemStore.h"
 #include "cipher/KeyText.h"
 #include "cipher/PosixFiles.h"
 #include "platform/Log.h"
+#include "platform/UniqueFd.h"
 #include "store/VaultPaths.h"
 
 #include <QFile>
@@ -29,9 +31,13 @@ using Kind = EntryAttributes::Kind;
 
 const QString kAttributesName = QStringLiteral(".attributes");
 constexpr int kDocumentVersion = 1;
-// Far more than a folder of millions of files needs; a planted file past it
+// Far more than a folder of a million files needs; a planted file past it
 // is not read into memory.
-constexpr qint64 kLongestDocument = qint64(512) * 1024 * 1024;
+constexpr qint64 kLongestDocument = qint64(128) * 1024 * 1024;
+// The permission bits kept: read, write and execute for owner, group and
+// others, and the sticky bit. Set-user and set-group bits are never given
+// back to a file that left the computer's care.
+constexpr mode_t kKeptModeBits = 01777;
 
 QString kindName(Kind kind) {
     switch (kind) {
@@ -85,21 +91,32 @@ QJsonObject entryObject(const EntryAttributes& entry) {
     return object;
 }
 
+// Text that names exactly one file name: no zero character, which would cut
+// the name short, and nothing the file system's encoding would turn into
+// the same bytes as other text (a lone surrogate becomes U+FFFD), so two
+// entries the checks tell apart are never one file.
+bool namesOneFile(const QString& text) {
+    return !text.contains(QChar(0)) && QFile::decodeName(QFile::encodeName(text)) == text;
+}
+
 // The path exactly as the walks spell it: components joined by single
 // slashes, none of them "." or "..".
 bool isCanonicalPath(const QString& path) {
-    return isPlainRelativePath(path) && path.split(u'/', Qt::SkipEmptyParts).join(u'/') == path;
+    return namesOneFile(path) && isPlainRelativePath(path) &&
+           path.split(u'/', Qt::SkipEmptyParts).join(u'/') == path;
 }
 
 std::optional<EntryAttributes> entryFrom(const QJsonValue& value) {
+    if (!value.isObject())
+        return std::nullopt;
     const QJsonObject object = value.toObject();
     EntryAttributes entry;
     entry.path = object.value(QStringLiteral("path")).toString();
     const auto kind = kindNamed(object.value(QStringLiteral("kind")).toString());
     const qint64 nanoseconds = object.value(QStringLiteral("modifiedNanoseconds")).toInteger(-1);
     const qint64 mode = object.value(QStringLiteral("mode")).toInteger(0);
-    if (!value.isObject() || !kind || !isCanonicalPath(entry.path) || nanoseconds < 0 ||
-        nanoseconds > 999'999'999 || mode < 0 || mode > kKeptModeBits)
+    if (!kind || !isCanonicalPath(entry.path) || nanoseconds < 0 || nanoseconds > 999'999'999 ||
+        mode < 0 || mode > kKeptModeBits)
         return std::nullopt;
     entry.kind = *kind;
     entry.modified = {static_cast<time_t>(object.value(QStringLiteral("modified")).toInteger()),
@@ -107,7 +124,7 @@ std::optional<EntryAttributes> entryFrom(const QJsonValue& value) {
     entry.mode = static_cast<mode_t>(mode);
     entry.linkTarget = object.value(QStringLiteral("target")).toString();
     if ((entry.kind == Kind::Link) == entry.linkTarget.isEmpty() ||
-        (entry.kind == Kind::Link && entry.path.isEmpty()))
+        (entry.kind == Kind::Link && entry.path.isEmpty()) || !namesOneFile(entry.linkTarget))
         return std::nullopt;
     return entry;
 }
@@ -172,14 +189,9 @@ QByteArray encodedBelow(const QString& root, const QString& path) {
     return QFile::encodeName(store::joinPath(root, path));
 }
 
-bool isFolderAt(const QByteArray& path) {
-    struct stat info {};
-    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 bool makeEntry(const QString& root, const EntryAttributes& entry, QString* error) {
     const QByteArray place = encodedBelow(root, entry.path);
-    if (entry.kind == Kind::Folder && isFolderAt(place))
+    if (entry.kind == Kind::Folder && isDirectory(QFile::decodeName(place)))
         return true;
     const int made =
         entry.kind == Kind::Folder
@@ -196,21 +208,40 @@ void logUnset(const QByteArray& place, const char* what) {
               strerror(errno));
 }
 
-// Never through a link: a link's own time only, and no mode for a link.
+bool isKind(mode_t mode, Kind kind) {
+    switch (kind) {
+    case Kind::File:
+        return S_ISREG(mode);
+    case Kind::Folder:
+        return S_ISDIR(mode);
+    case Kind::Link:
+        return S_ISLNK(mode);
+    }
+    return false;
+}
+
+// A link gets its own time. A file or folder is opened without following a
+// final link and changed through that descriptor, so what is changed is what
+// was checked to be of the entry's kind.
 void setAttributes(const QString& root, const EntryAttributes& entry) {
     const QByteArray place = encodedBelow(root, entry.path);
+    const timespec times[2] = {{0, UTIME_OMIT}, entry.modified};
+    if (entry.kind == Kind::Link) {
+        if (!isLink(QFile::decodeName(place)) ||
+            ::utimensat(AT_FDCWD, place.constData(), times, AT_SYMLINK_NOFOLLOW) != 0)
+            logUnset(place, "modification time");
+        return;
+    }
+    const platform::UniqueFd fd(
+        ::open(place.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat info {};
-    if (::lstat(place.constData(), &info) != 0) {
+    if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !isKind(info.st_mode, entry.kind)) {
         logUnset(place, "attributes");
         return;
     }
-    const bool isLink = S_ISLNK(info.st_mode);
-    if (isLink != (entry.kind == Kind::Link))
-        return;
-    if (!isLink && ::chmod(place.constData(), entry.mode) != 0)
+    if (::fchmod(fd.get(), entry.mode) != 0)
         logUnset(place, "permissions");
-    const timespec times[2] = {{0, UTIME_OMIT}, entry.modified};
-    if (::utimensat(AT_FDCWD, place.constData(), times, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::futimens(fd.get(), times) != 0)
         logUnset(place, "modification time");
 }
 

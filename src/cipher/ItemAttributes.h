@@ -30,11 +30,6 @@ struct EntryAttributes {
 };
 using ItemAttributes = QList<EntryAttributes>;
 
-// The permission bits kept: read, write and execute for owner, group and
-// others, and the sticky bit. Set-user and set-group bits are never given
-// back to a file that left the computer's care.
-inline constexpr mode_t kKeptModeBits = 01777;
-
 // The attributes of the entry at place (a final link not followed), kept for
 // itemPath; empty, with the reason, when it cannot be looked at or is a link
 // whose target no text can name again.

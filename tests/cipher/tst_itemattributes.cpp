@@ -206,6 +206,27 @@ private slots:
         QCOMPARE(checkItemStore(item).state, StoreState::Damaged);
     }
 
+    // Planted attributes change only entries of their own kind: a folder
+    // called a file, or a file called a folder, keeps the mode it came back
+    // with.
+    void attributesOfAnotherKindAreNotApplied() {
+        const auto item = vault_->folderItem(QStringLiteral("Kinds"), names("f.bin sub/g.bin"));
+        QVERIFY(hideAndRemove(item));
+        const timespec when{1, 0};
+        writeDocument(item,
+                      {{QStringLiteral("sub"), EntryAttributes::Kind::File, 0, when, {}},
+                       {QStringLiteral("f.bin"), EntryAttributes::Kind::Folder, 0, when, {}}});
+
+        QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Failed);
+        QVERIFY(!QFileInfo::exists(item->path));
+        writeDocument(item, {{QStringLiteral("sub"), EntryAttributes::Kind::File, 0, when, {}}});
+        item->isCancel = false;
+        QCOMPARE(DeCodeAESAtFilemodel(item, QString()).outcome, WalkOutcome::Succeeded);
+        QVERIFY(unixMode(item->path + QStringLiteral("/sub")) != 0);
+        QVERIFY(QFileInfo(item->path + QStringLiteral("/sub")).lastModified().toSecsSinceEpoch() >
+                1);
+    }
+
     // What a planted document could use to write outside the item, or to
     // pass one entry for another, is refused.
     void documentsAreChecked_data() {
@@ -241,6 +262,14 @@ private slots:
             "{\"path\":\"a\",\"kind\":\"folder\",\"mode\":448,\"modified\":0}",
             false);
         row("not an entry", "3", false);
+        row("a zero in a path",
+            "{\"path\":\"a\\u0000b\",\"kind\":\"file\",\"mode\":420,"
+            "\"modified\":0}",
+            false);
+        row("a lone surrogate in a path",
+            "{\"path\":\"x\\ud800\",\"kind\":\"folder\",\"mode\":448,\"modified\":0}", false);
+        row("a lone surrogate in a target",
+            "{\"path\":\"l\",\"kind\":\"link\",\"target\":\"\\udc00\",\"modified\":0}", false);
         QTest::newRow("another version") << QByteArray("{\"version\":2,\"entries\":[]}") << false;
         QTest::newRow("not a document") << QByteArray("garbage") << false;
     }
@@ -269,16 +298,25 @@ private slots:
     }
 
     // An item whose stored name is the attributes file's own keeps no
-    // attributes, and its stored file is never taken for them.
+    // attributes, and its stored file is never taken for them; a link in such
+    // a folder would be lost with the source, so it fails the hide.
     void anItemNamedLikeTheAttributesKeepsNone() {
         const QString path = vault_->path(AESPath(QStringLiteral(".attributes")));
         writeFile(path, randomBytes(300));
         const auto item = VaultFixture::itemFor(path);
         QCOMPARE(attributesPathOf(vault_->storeOf(item), *item), QString());
-
         const QByteArray content = readFile(path);
         QCOMPARE(hiddenAndUnhidden(item).outcome, WalkOutcome::Succeeded);
         QCOMPARE(readFile(path), content);
+
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir(vault_->storeOf(item)).removeRecursively());
+        const auto folder = vault_->folderItem(AESPath(QStringLiteral(".attributes")), names("a"));
+        QVERIFY(QFile::link(QStringLiteral("a"), folder->path + QStringLiteral("/link")));
+        const WalkResult hide = EncryptAESAtFilemodel(folder, QString());
+        QCOMPARE(hide.outcome, WalkOutcome::Failed);
+        QVERIFY2(hide.reason.contains(QStringLiteral("link")), qPrintable(hide.reason));
+        QVERIFY(QFileInfo(folder->path + QStringLiteral("/link")).isSymLink());
     }
 
     // A hide keeps the attributes of what it stored, not those of an earlier
