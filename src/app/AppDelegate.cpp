@@ -1,11 +1,13 @@
 #include "app/AppDelegate.h"
 
+#include "platform/Clock.h"
 #include "platform/Localization.h"
 #include "platform/Log.h"
 #include "platform/Settings.h"
 #include "platform/gui/ThumbnailWriter.h"
 #include "store/VaultPaths.h"
 #include "ui/ChangePasswordWController.h"
+#include "ui/GeneralViewController.h"
 #include "ui/GuideViewController.h"
 #include "ui/MainView.h"
 #include "ui/MenuBar.h"
@@ -16,8 +18,11 @@
 #include "vault/VaultFolders.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace vexo::app {
 namespace {
@@ -56,7 +61,13 @@ AppDelegate::AppDelegate(QObject* parent)
     theAppDelegate = this;
     catalogue_.thumbnailWriter = platform::writeItemThumbnail;
     idleTimer_.setSingleShot(true);
-    connect(&idleTimer_, &QTimer::timeout, this, &AppDelegate::lockWhenIdle);
+    connect(&idleTimer_, &QTimer::timeout, this, &AppDelegate::idleTimerFired);
+    connect(&sessionWatch_, &platform::SessionWatch::sessionLocked, this,
+            &AppDelegate::lockWithDesktopSession);
+    connect(&sessionWatch_, &platform::SessionWatch::sleepComing, this,
+            &AppDelegate::lockBeforeSleep);
+    connect(&sessionWatch_, &platform::SessionWatch::resumed, this,
+            &AppDelegate::checkIdleDeadline);
     connect(&mainWindow_, &ui::MainWindow::languageChosen, this, &AppDelegate::setLange);
     connect(mainWindow_.menuBar(), &ui::MenuBar::languageChosen, this, &AppDelegate::setLange);
     connectMenuCommands();
@@ -160,6 +171,7 @@ void AppDelegate::applicationDidFinishLaunching() {
         showUnlockScreen();
     }
     mainWindow_.show();
+    sessionWatch_.start(QDBusConnection::systemBus());
 }
 
 void AppDelegate::applicationShouldHandleReopen() {
@@ -225,11 +237,38 @@ void AppDelegate::setAfterLock() {
     if (idleLockDue_)
         return;
     idleTimer_.stop();
+    idleDeadline_.reset();
     const auto delay =
         idleDelayFor(platform::Settings::value(platform::keys::kLOCKQUILLANWHENIDLE));
     if (delay <= 0ms)
         return;
+    idleDeadline_ =
+        IdleDeadline{platform::currentMilliseconds() + delay.count(), QDeadlineTimer(delay)};
     idleTimer_.start(delay);
+}
+
+void AppDelegate::idleTimerFired() {
+    if (idleLockDue_)
+        lockWhenIdle();
+    else
+        checkIdleDeadline();
+}
+
+void AppDelegate::checkIdleDeadline() {
+    // A lock under way waits for open windows to close; it needs no second look.
+    if (!idleDeadline_ || idleLockDue_)
+        return;
+    const std::chrono::milliseconds wallClockLeft{idleDeadline_->wallClockMs -
+                                                  platform::currentMilliseconds()};
+    const auto left =
+        std::min(wallClockLeft, std::chrono::ceil<std::chrono::milliseconds>(
+                                    idleDeadline_->monotonic.remainingTimeAsDuration()));
+    if (left > 0ms) {
+        idleTimer_.start(left);
+        return;
+    }
+    idleDeadline_.reset();
+    lockWhenIdle();
 }
 
 void AppDelegate::lockWhenIdle() {
@@ -248,15 +287,33 @@ void AppDelegate::lockWhenIdle() {
     lockvexoAction();
 }
 
+void AppDelegate::lockWithDesktopSession() {
+    // Locked already, or the lock is under way.
+    if (mainView_ == nullptr || idleLockDue_ ||
+        !ui::GeneralViewController::lockWithDesktopSession())
+        return;
+    qCInfo(lcVexo, "the desktop session locks or sleeps: locking the vault");
+    lockWhenIdle();
+}
+
+void AppDelegate::lockBeforeSleep() {
+    lockWithDesktopSession();
+    // A lock that waits for open windows lets the sleep go when it is done.
+    if (!idleLockDue_)
+        sessionWatch_.allowSleep();
+}
+
 void AppDelegate::lockvexoAction() {
     idleLockDue_ = false;
-    if (mainView_ == nullptr)
-        return;
-    idleTimer_.stop();
-    mainView_->controller().lockvexoAction();
-    mainView_ = nullptr;
-    armHideItems();
-    showUnlockScreen();
+    if (mainView_ != nullptr) {
+        idleTimer_.stop();
+        idleDeadline_.reset();
+        mainView_->controller().lockvexoAction();
+        mainView_ = nullptr;
+        armHideItems();
+        showUnlockScreen();
+    }
+    sessionWatch_.allowSleep();
 }
 
 void AppDelegate::addFileAction() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/VolumeMonitor.h"
+#include "platform/gui/SessionWatch.h"
 #include "ui/DialogPrompt.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainView.h"
@@ -8,12 +9,14 @@
 #include "ui/TextCommands.h"
 #include "vault/VaultCatalogue.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 namespace vexo::app {
 
@@ -24,7 +27,8 @@ std::chrono::milliseconds idleLockDelay(int choice);
 // The desktop application's hub: it decides what fills the main window (the
 // first-run guide, the unlock screen or the main view), keeps the catalogue
 // across locks, forwards the menu commands to the main view and runs the
-// idle lock. One instance, made by main().
+// idle lock and the lock with the desktop session. One instance, made by
+// main().
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +41,7 @@ public:
     // Launch: the guide until a first run has finished; on every later
     // launch the vault root and its "Notes" folder are made again when they
     // are missing (the user is told) and the unlock screen shows. The vault
-    // starts locked.
+    // starts locked. The session watch starts on the system bus.
     void applicationDidFinishLaunching();
     // A later launch or the desktop asked for the window: it comes to the front.
     void applicationShouldHandleReopen();
@@ -46,8 +50,9 @@ public:
     static bool isFirstRun();
 
     // Restarts the idle time: the vault locks when it has been untouched for
-    // the chosen delay (none for choice 0). An open dialog or menu is closed
-    // with its "change nothing" answer before the lock.
+    // the chosen delay (none for choice 0), counted by the wall clock too, so
+    // time spent asleep counts. An open dialog or menu is closed with its
+    // "change nothing" answer before the lock.
     void setAfterLock();
     bool isIdleLockPending() const { return idleTimer_.isActive(); }
     // The delay of an idle-lock choice; tests shorten it.
@@ -55,6 +60,7 @@ public:
 
     // Locks the vault: the main view goes, a fresh unlock screen comes. The
     // catalogue, with its open drive vaults and any work still running, stays.
+    // A sleep that waited for the lock goes ahead.
     void lockvexoAction();
 
     // Menu commands for the main view, each restarting the idle time; nothing
@@ -84,6 +90,10 @@ public:
     ui::MainView* mainView() const { return mainView_; }
     vault::VaultCatalogue& catalogue() { return catalogue_; }
     platform::VolumeMonitor& volumeMonitor() { return volumeMonitor_; }
+    // The desktop session's lock, sleep and resume; while the setting is on
+    // (see ui::GeneralViewController) the first two lock the vault as the
+    // idle lock does.
+    platform::SessionWatch& sessionWatch() { return sessionWatch_; }
 
 private:
     void connectMenuCommands();
@@ -92,6 +102,11 @@ private:
     void showMainView(bool firstRun);
     void armHideItems();
     void lockWhenIdle();
+    void idleTimerFired();
+    // Locks at once when the idle time has run out, else waits for the rest.
+    void checkIdleDeadline();
+    void lockWithDesktopSession();
+    void lockBeforeSleep();
     // Runs command on the main view, if there is one, and restarts the idle time.
     void forwardToMainView(const std::function<void(ui::MainView&)>& command);
 
@@ -101,7 +116,16 @@ private:
     platform::VolumeMonitor volumeMonitor_;
     QPointer<ui::MainView> mainView_;
     ui::HelpWindow* helpWindow_ = nullptr; // made at the first help command, kept
+    platform::SessionWatch sessionWatch_;
     QTimer idleTimer_;
+    // When the idle time runs out by either clock: the monotonic one the
+    // timer follows stops while the computer sleeps, the wall clock does not
+    // but may be set back.
+    struct IdleDeadline {
+        qint64 wallClockMs;
+        QDeadlineTimer monotonic;
+    };
+    std::optional<IdleDeadline> idleDeadline_;
     // True from the idle lock's closing of open windows until the lock.
     bool idleLockDue_ = false;
 };

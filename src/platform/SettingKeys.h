@@ -48,6 +48,9 @@ inline constexpr SettingKey<int> WhenunhidingfromLocalQuillanMainWindow{
     "WhenunhidingfromLocalQuillanMainWindow"};
 inline constexpr SettingKey<int> Secureerasemethod{"Secureerasemethod"};
 inline constexpr SettingKey<int> kBackUplockQuillan{"kBackUplockQuillan"};
+// Checkbox: lock the vault when the desktop session locks or the computer is
+// about to sleep. Never stored, it reads as on (see GeneralViewController).
+inline constexpr SettingKey<int> kLockWithDesktopSession{"kLockWithDesktopSession"};
 
 } // namespace keys
 } // namespace vexo::platform

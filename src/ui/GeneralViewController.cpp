@@ -9,6 +9,11 @@
 #include <QLabel>
 
 namespace vexo::ui {
+namespace {
+
+constexpr WhenNeverStored kLockWithDesktopSessionAtFirst = WhenNeverStored::On;
+
+} // namespace
 
 GeneralViewController::GeneralViewController(QWidget* parent) : QWidget(parent) {
     namespace keys = platform::keys;
@@ -28,6 +33,13 @@ GeneralViewController::GeneralViewController(QWidget* parent) : QWidget(parent) 
                                             keys::kLAUNCHASSISTANTONLOGIN, "_checkBox2"));
     form->addRow(QString(), settingCheckBox(QStringLiteral("general_checkBox3"),
                                             keys::kSENDANONYMOUSUSAGEDATATOORBANE, "_checkBox3"));
+    form->addRow(QString(),
+                 settingCheckBox(QStringLiteral("general_checkBox4"), keys::kLockWithDesktopSession,
+                                 "_checkBox4", kLockWithDesktopSessionAtFirst));
+}
+
+bool GeneralViewController::lockWithDesktopSession() {
+    return settingIsOn(platform::keys::kLockWithDesktopSession, kLockWithDesktopSessionAtFirst);
 }
 
 } // namespace vexo::ui

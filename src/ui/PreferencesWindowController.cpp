@@ -120,12 +120,18 @@ QWidget* PreferencesWindowController::makePane(const QString& identifier) {
     return new GeneralViewController;
 }
 
+bool settingIsOn(platform::SettingKey<int> key, WhenNeverStored absent) {
+    if (!platform::Settings::contains(key))
+        return absent == WhenNeverStored::On;
+    return platform::Settings::value(key) != 0;
+}
+
 QCheckBox* settingCheckBox(const QString& titleKey, platform::SettingKey<int> key,
-                           const char* logName) {
+                           const char* logName, WhenNeverStored absent) {
     auto* box = new QCheckBox(localizedStringForKey(titleKey));
     box->setObjectName(titleKey);
     box->setFont(designFont(kPanePoints));
-    box->setChecked(platform::Settings::value(key) != 0);
+    box->setChecked(settingIsOn(key, absent));
     QObject::connect(box, &QCheckBox::toggled, box, [key, logName](bool checked) {
         const int state = checked ? 1 : 0;
         if (logName != nullptr)

@@ -27,7 +27,7 @@ namespace vexo::ui {
 class PreferencesWindowController : public QDialog {
     Q_OBJECT
 public:
-    static constexpr QSize kSize{480, 270};
+    static constexpr QSize kSize{480, 300};
 
     // prompt answers the change-password window the Password pane opens and
     // the vault move of the Advanced pane; controller, when there is one, is
@@ -64,11 +64,19 @@ private:
 // Controls of the preference panes. Each shows its settings entry when made
 // and stores the new value the moment it changes.
 
+// How a checkbox entry that was never stored reads.
+enum class WhenNeverStored { Off, On };
+
+// Whether a checkbox entry is on: stored as anything but 0, or never stored
+// and on by default.
+bool settingIsOn(platform::SettingKey<int> key, WhenNeverStored absent = WhenNeverStored::Off);
+
 // A checkbox titled by the text of titleKey (also its object name) for an
-// entry stored as 0 or 1; any other stored number reads as on. With a
-// logName each change logs "<logName>.state:<0 or 1>".
+// entry stored as 0 or 1 and read by settingIsOn. With a logName each change
+// logs "<logName>.state:<0 or 1>".
 QCheckBox* settingCheckBox(const QString& titleKey, platform::SettingKey<int> key,
-                           const char* logName = nullptr);
+                           const char* logName = nullptr,
+                           WhenNeverStored absent = WhenNeverStored::Off);
 
 // A pop-up named name whose items are the texts of itemKeys, for an entry
 // stored as the chosen item's index. A stored index beyond the items shows

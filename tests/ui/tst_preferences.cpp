@@ -5,6 +5,7 @@
 #include "ui/AdvancedViewController.h"
 #include "ui/ChangePasswordWController.h"
 #include "ui/DialogPrompt.h"
+#include "ui/GeneralViewController.h"
 #include "ui/MenuBar.h"
 #include "ui/PreferencesWindowController.h"
 #include "ui/ShortcutsViewController.h"
@@ -85,15 +86,16 @@ private slots:
         QCOMPARE(paneClass(), QStringLiteral("vexo::ui::GeneralViewController"));
     }
 
-    void freshSettingsShowEveryOptionOffAndEveryChoiceFirst_data() {
+    // Every option is off except the lock with the desktop session.
+    void freshSettingsShowTheDefaultOptionsAndEveryChoiceFirst_data() {
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<int>("checkBoxes");
         QTest::addColumn<int>("popUps");
-        QTest::newRow("General") << "General" << 3 << 2;
+        QTest::newRow("General") << "General" << 4 << 2;
         QTest::newRow("Password") << "Password" << 1 << 0;
         QTest::newRow("Advanced") << "Advanced" << 3 << 1;
     }
-    void freshSettingsShowEveryOptionOffAndEveryChoiceFirst() {
+    void freshSettingsShowTheDefaultOptionsAndEveryChoiceFirst() {
         QFETCH(QString, identifier);
         QFETCH(int, checkBoxes);
         QFETCH(int, popUps);
@@ -101,7 +103,8 @@ private slots:
         const QList<QCheckBox*> boxes = pane()->findChildren<QCheckBox*>();
         QCOMPARE(boxes.size(), checkBoxes);
         for (const QCheckBox* box : boxes)
-            QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+            QVERIFY2(box->isChecked() == (box->objectName() == u"general_checkBox4"),
+                     qPrintable(box->objectName()));
         const QList<QComboBox*> choices = pane()->findChildren<QComboBox*>();
         QCOMPARE(choices.size(), popUps);
         for (const QComboBox* choice : choices)
@@ -193,6 +196,58 @@ private slots:
             else
                 QCOMPARE(control<QComboBox>(name)->currentIndex(), step);
         }
+    }
+
+    // On until the user turns it off: the checkbox and the application read
+    // the entry alike, and each click stores 0 or 1 at once.
+    void theDesktopSessionLockIsOnUntilTurnedOff_data() {
+        QTest::addColumn<int>("stored"); // -1: never stored
+        QTest::addColumn<bool>("on");
+        QTest::newRow("never stored") << -1 << true;
+        QTest::newRow("off") << 0 << false;
+        QTest::newRow("on") << 1 << true;
+        QTest::newRow("another number") << 3 << true;
+    }
+    void theDesktopSessionLockIsOnUntilTurnedOff() {
+        QFETCH(int, stored);
+        QFETCH(bool, on);
+        if (stored >= 0)
+            Settings::setValue(keys::kLockWithDesktopSession, stored);
+        const QString name = QStringLiteral("general_checkBox4");
+        for (const bool shown : {on, !on, on}) {
+            show(QStringLiteral("Shortcuts"));
+            show(QStringLiteral("General"));
+            QCheckBox* box = control<QCheckBox>(name);
+            QCOMPARE(box->isChecked(), shown);
+            QCOMPARE(ui::GeneralViewController::lockWithDesktopSession(), shown);
+            QCOMPARE(box->text(), text(name));
+            QTest::ignoreMessage(QtInfoMsg, shown ? "_checkBox4.state:0" : "_checkBox4.state:1");
+            QTest::mouseClick(box, Qt::LeftButton);
+            QVERIFY(Settings::contains(keys::kLockWithDesktopSession));
+            QCOMPARE(Settings::value(keys::kLockWithDesktopSession), shown ? 0 : 1);
+            QCOMPARE(ui::GeneralViewController::lockWithDesktopSession(), !shown);
+        }
+    }
+
+    // The General pane's four checkboxes fit the window's height in every
+    // language, and the last one does not make the window wider.
+    void theGeneralPaneFitsInEveryLanguage() {
+        const QSize size = ui::PreferencesWindowController::kSize;
+        for (int index = 0; index <= 8; ++index) {
+            const QString language = platform::languageCodeForIndex(index);
+            platform::setLanguageCode(language);
+            window = std::make_unique<ui::PreferencesWindowController>(prompt);
+            window->show();
+            const QSize needed = window->minimumSizeHint();
+            QVERIFY2(needed.height() <= size.height(), qPrintable(language));
+            QCOMPARE(window->height(), size.height());
+            control<QCheckBox>(QStringLiteral("general_checkBox4"))->hide();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const int widthWithout = window->minimumSizeHint().width();
+            QVERIFY2(needed.width() <= std::max(size.width(), widthWithout),
+                     qPrintable(language + QStringLiteral(": %1").arg(needed.width())));
+        }
+        platform::setLanguage();
     }
 
     // A stored value from elsewhere (an edited file, a newer version) shows
