@@ -1271,15 +1271,15 @@ nach einem Hinweis. Zuvor ausgeblendete Objekte funktionieren mit dem neuen Pass
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>Ein Durchgang</translation>
+        <translation>Ein Durchgang mit Nullen</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>Drei Durchgänge</translation>
+        <translation>Ein Durchgang mit Zufallsdaten</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>Sieben Durchgänge</translation>
+        <translation>Drei Durchgänge</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ nach einem Hinweis. Zuvor ausgeblendete Objekte funktionieren mit dem neuen Pass
     <message>
         <source>vaultDamaged</source>
         <translation>Bei %1 von %2 ausgeblendeten Objekten fehlt die gespeicherte Kopie oder ist beschädigt. Lassen Sie den Tresorordner unverändert und stellen Sie diese Objekte aus einer Sicherung wieder her:</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>Bei Bildschirmsperre und Standby sperren</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>SSDs und Copy-on-Write-Dateisysteme (etwa Btrfs oder ZFS) können unerreichbare Kopien überschriebener Daten behalten. Davor schützt eine Vollverschlüsselung des Laufwerks.</translation>
     </message>
 </context>
 </TS>

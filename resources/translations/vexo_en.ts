@@ -1271,15 +1271,15 @@ and a hint. Items hidden before keep working with the new password.</translation
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>One pass</translation>
+        <translation>One pass of zeros</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>Three passes</translation>
+        <translation>One pass of random data</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>Seven passes</translation>
+        <translation>Three passes</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ and a hint. Items hidden before keep working with the new password.</translation
     <message>
         <source>vaultDamaged</source>
         <translation>%1 of %2 hidden items have a stored copy that is missing or damaged. Keep the vault folder as it is and restore these items from a backup:</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>Lock when the screen locks or before sleep</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>SSDs and copy-on-write file systems (such as Btrfs or ZFS) may keep copies of overwritten data out of reach. Full-disk encryption protects against that.</translation>
     </message>
 </context>
 </TS>

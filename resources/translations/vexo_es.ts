@@ -1271,15 +1271,15 @@ y una pista. Los elementos ocultados antes siguen funcionando con la nueva contr
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>Una pasada</translation>
+        <translation>Una pasada de ceros</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>Tres pasadas</translation>
+        <translation>Una pasada de datos aleatorios</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>Siete pasadas</translation>
+        <translation>Tres pasadas</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ y una pista. Los elementos ocultados antes siguen funcionando con la nueva contr
     <message>
         <source>vaultDamaged</source>
         <translation>%1 de %2 elementos ocultos tienen una copia guardada que falta o está dañada. Deja la carpeta de la caja fuerte como está y restaura estos elementos desde una copia de seguridad:</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>Bloquear con la pantalla y al suspender</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>Las unidades SSD y los sistemas de archivos con copia en escritura (como Btrfs o ZFS) pueden guardar copias inalcanzables de los datos sobrescritos. El cifrado del disco completo te protege.</translation>
     </message>
 </context>
 </TS>

@@ -1271,15 +1271,15 @@ et un indice. Les éléments masqués auparavant restent utilisables avec le nou
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>Une passe</translation>
+        <translation>Une passe de zéros</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>Trois passes</translation>
+        <translation>Une passe de données aléatoires</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>Sept passes</translation>
+        <translation>Trois passes</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ et un indice. Les éléments masqués auparavant restent utilisables avec le nou
     <message>
         <source>vaultDamaged</source>
         <translation>%1 éléments masqués sur %2 ont une copie stockée manquante ou endommagée. Laissez le dossier du coffre tel quel et restaurez ces éléments depuis une sauvegarde :</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>Verrouiller avec l’écran et à la mise en veille</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>Les SSD et les systèmes de fichiers à copie sur écriture (Btrfs, ZFS…) peuvent garder hors d’atteinte des copies des données écrasées. Le chiffrement intégral du disque vous en protège.</translation>
     </message>
 </context>
 </TS>

@@ -1271,15 +1271,15 @@ ITEM は vexo-cli list の番号か項目のパスです。Ctrl-C を押すと�
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>1 回上書き</translation>
+        <translation>ゼロで 1 回上書き</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>3 回上書き</translation>
+        <translation>ランダムなデータで 1 回上書き</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>7 回上書き</translation>
+        <translation>3 回上書き</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ ITEM は vexo-cli list の番号か項目のパスです。Ctrl-C を押すと�
     <message>
         <source>vaultDamaged</source>
         <translation>非表示の項目 %2 個のうち %1 個で、保存されたコピーが見つからないか壊れています。保管庫フォルダはそのままにして、これらの項目をバックアップから復元してください：</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>画面のロック時とスリープの前にロック</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>SSD やコピーオンライト方式のファイルシステム（Btrfs、ZFS など）には、上書きの届かないコピーが残ることがあります。ディスク全体の暗号化で防げます。</translation>
     </message>
 </context>
 </TS>

@@ -1271,15 +1271,15 @@ e uma dica. Os itens ocultados antes continuam a funcionar com a nova palavra-pa
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>Uma passagem</translation>
+        <translation>Uma passagem de zeros</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>Três passagens</translation>
+        <translation>Uma passagem de dados aleatórios</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>Sete passagens</translation>
+        <translation>Três passagens</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ e uma dica. Os itens ocultados antes continuam a funcionar com a nova palavra-pa
     <message>
         <source>vaultDamaged</source>
         <translation>%1 de %2 itens ocultos têm uma cópia guardada em falta ou danificada. Mantenha a pasta do cofre como está e restaure estes itens a partir de uma cópia de segurança:</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>Bloquear com o ecrã e ao suspender</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>Os discos SSD e os sistemas de ficheiros com cópia na escrita (como Btrfs ou ZFS) podem guardar cópias inalcançáveis dos dados substituídos. A encriptação integral do disco protege contra isso.</translation>
     </message>
 </context>
 </TS>

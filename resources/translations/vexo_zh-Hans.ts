@@ -901,15 +901,15 @@
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>单次擦除</translation>
+        <translation>用零擦除一次</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>三次擦除</translation>
+        <translation>用随机数据擦除一次</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>七次擦除</translation>
+        <translation>三次擦除</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ ITEM 是 vexo-cli list 中的编号或项目的路径。按 Ctrl-C
     <message>
         <source>vaultDamaged</source>
         <translation>%2 个隐藏的项目中有 %1 个的存储副本丢失或损坏。请保持保险库文件夹原样，并从备份中恢复这些项目：</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>屏幕锁定或电脑进入睡眠时锁定</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>固态硬盘和写时复制文件系统（如 Btrfs、ZFS）可能保留覆写无法触及的数据副本。全盘加密可以防范。</translation>
     </message>
 </context>
 </TS>

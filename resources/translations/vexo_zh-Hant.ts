@@ -1271,15 +1271,15 @@ ITEM 是 vexo-cli list 中的編號或項目的路徑。按 Ctrl-C
     </message>
     <message>
         <source>advanced_Item0</source>
-        <translation>覆寫一次</translation>
+        <translation>以零覆寫一次</translation>
     </message>
     <message>
         <source>advanced_Item1</source>
-        <translation>覆寫三次</translation>
+        <translation>以隨機資料覆寫一次</translation>
     </message>
     <message>
         <source>advanced_Item2</source>
-        <translation>覆寫七次</translation>
+        <translation>覆寫三次</translation>
     </message>
     <message>
         <source>advanced_descTitleLabel1</source>
@@ -1344,6 +1344,14 @@ ITEM 是 vexo-cli list 中的編號或項目的路徑。按 Ctrl-C
     <message>
         <source>vaultDamaged</source>
         <translation>%2 個隱藏的項目中有 %1 個的儲存副本遺失或損壞。請保持保險庫資料夾原樣，並從備份中還原這些項目：</translation>
+    </message>
+    <message>
+        <source>general_checkBox4</source>
+        <translation>螢幕鎖定或電腦進入睡眠時鎖定</translation>
+    </message>
+    <message>
+        <source>advanced_eraseNote</source>
+        <translation>固態硬碟和寫入時複製的檔案系統（如 Btrfs、ZFS）可能保留覆寫無法觸及的資料副本。全磁碟加密可以防範。</translation>
     </message>
 </context>
 </TS>

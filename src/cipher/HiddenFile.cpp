@@ -145,6 +145,11 @@ void removeFile(const QString& path) {
 }
 
 bool removeItemAside(const QString& path) {
+    return removeItemAside(path, removeFile);
+}
+
+bool removeItemAside(const QString& path,
+                     const std::function<void(const QString& aside)>& removeAside) {
     const QString name = QFileInfo(path).fileName();
     if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) {
         qCWarning(lcVexo, "删除文件失败：%s", qUtf8Printable(path));
@@ -154,7 +159,7 @@ bool removeItemAside(const QString& path) {
         return true;
     QString error;
     if (const auto aside = moveToTemporaryName(path, &error)) {
-        removeFile(*aside);
+        removeAside(*aside);
     } else {
         qCWarning(lcVexo, "%s", qUtf8Printable(error));
         removeFile(path);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace vexo::cipher {
 
 // Bytes copied per step of a streamed file, and between progress reports.
@@ -44,5 +46,11 @@ void removeFile(const QString& path);
 // is left at path; false, removing nothing, for a path without a name of its
 // own ("", "/", "." or "..").
 bool removeItemAside(const QString& path);
+
+// The same, handing the temporary path to removeAside, which removes it in
+// its own time (a secure erase, for one). Where path cannot be renamed, it is
+// removed at once with removeFile and removeAside is not called.
+bool removeItemAside(const QString& path,
+                     const std::function<void(const QString& aside)>& removeAside);
 
 } // namespace vexo::cipher

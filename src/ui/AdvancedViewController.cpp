@@ -26,12 +26,16 @@ AdvancedViewController::AdvancedViewController(vault::Prompt& prompt,
       vaultPathLabel_(new QLabel(platform::Settings::value(keys::kRootDirKey))) {
     setObjectName(QStringLiteral("AdvancedViewController"));
     QFormLayout* form = paneLayout(this);
+    // Rows sit closer than in the other panes, so that the erase note fits.
+    form->setVerticalSpacing(2);
     form->addRow(paneText(QStringLiteral("advanced_descTitleLabel1")),
                  settingCheckBox(QStringLiteral("advanced_CheckBox1"),
                                  keys::kEraseremainingfiledatasecurelyafterhiding));
     form->addRow(QString(),
                  settingPopUp(QStringLiteral("eraseMethodPopUp"), numberedKeys("advanced_Item", 3),
                               keys::Secureerasemethod));
+    // What no overwrite can promise is said where the choice is made.
+    form->addRow(QString(), paneText(QStringLiteral("advanced_eraseNote"), true));
     form->addRow(paneText(QStringLiteral("advanced_descTitleLabel2")),
                  settingCheckBox(QStringLiteral("advanced_CheckBox2"),
                                  keys::Whenunhidingviamenubarassistant));

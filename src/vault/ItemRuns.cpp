@@ -11,6 +11,7 @@
 #include "vault/MainViewController.h"
 #include "vault/ProgressText.h"
 #include "vault/Prompt.h"
+#include "vault/SecureEraser.h"
 #include "vault/VaultCatalogue.h"
 
 namespace vexo::vault {
@@ -62,13 +63,13 @@ RunOutcome runItem(VaultCatalogue* catalogue, const FileModelPtr& item, bool hid
     return outcome;
 }
 
-QString applyHide(const FileModelPtr& item, const RunOutcome& outcome) {
+QString applyHide(const FileModelPtr& item, const RunOutcome& outcome, SecureEraser& eraser) {
     if (!outcome.succeeded()) {
         item->isEncrtypt = false;
         return outcome.walk.reason;
     }
     // The stored copy is complete and on disk: the item may leave its place.
-    if (!cipher::removeItemAside(item->path))
+    if (!removeHiddenSource(item->path, eraser))
         qCWarning(lcVexo, "could not remove %s after hiding it", qUtf8Printable(item->path));
     item->isEncrtypt = true;
     item->isCancel = false;

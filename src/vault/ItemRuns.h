@@ -13,6 +13,7 @@
 namespace vexo::vault {
 
 class Prompt;
+class SecureEraser;
 class VaultCatalogue;
 
 struct RunOutcome {
@@ -45,11 +46,12 @@ RunOutcome runItem(VaultCatalogue* catalogue, const store::FileModelPtr& item, b
                    cipher::Durability durability = cipher::Durability::OnDisk);
 
 // Main thread: gives item the state its finished run leaves it in. After a
-// hide the source goes only once the stored copy is complete; after an
+// hide the source goes only once the stored copy is complete (see
+// removeHiddenSource, which hands it to eraser when asked to); after an
 // unhide the store goes only when what came back is what was hidden. A
 // digest mismatch is told to the user at once; a failed run's reason is
 // returned (empty otherwise) for the caller to tell.
-QString applyHide(const store::FileModelPtr& item, const RunOutcome& outcome);
+QString applyHide(const store::FileModelPtr& item, const RunOutcome& outcome, SecureEraser& eraser);
 QString applyUnhide(Prompt& prompt, const store::FileModelPtr& item, const RunOutcome& outcome);
 
 // A warning alert with the "okBtn.Title" button.

@@ -67,7 +67,7 @@ void applyOne(Walk& walk, const Ended& ended) {
     const store::FileModelPtr& item = ended.item;
     if (item->md5CodePath.isEmpty())
         item->md5CodePath = ended.digest;
-    const QString failure = walk.hiding ? applyHide(item, ended.outcome)
+    const QString failure = walk.hiding ? applyHide(item, ended.outcome, catalogue.secureEraser())
                                         : applyUnhide(catalogue.prompt(), item, ended.outcome);
     if (ended.outcome.cancelled())
         walk.summary.cancelledAt = ended.position;

@@ -70,7 +70,7 @@ void MainViewController::visableChange(const store::FileModelPtr& item,
         QMetaObject::invokeMethod(
             catalogue,
             [catalogue, item, hiding, listWritesAtStart, outcome, completed] {
-                const QString failure = hiding ? applyHide(item, outcome)
+                const QString failure = hiding ? applyHide(item, outcome, catalogue->secureEraser())
                                                : applyUnhide(catalogue->prompt(), item, outcome);
                 const bool cancelled = outcome.cancelled();
                 // A cancelled switch leaves the list file alone, unless a

@@ -2,6 +2,7 @@
 
 #include "store/GroupModel.h"
 #include "vault/Reconcile.h"
+#include "vault/SecureEraser.h"
 
 #include <QMap>
 #include <QObject>
@@ -44,6 +45,10 @@ public:
     QThreadPool& workers() { return workers_; }
     // Runs job on one of the workers.
     void startWork(std::function<void()> job);
+
+    // Erases what hides leave behind when the user asks for it; the
+    // catalogue's end waits for it.
+    SecureEraser& secureEraser() { return eraser_; }
 
     // Called on the worker thread after every step of a run with the item's
     // bytes done so far; for tools that follow a run closely (and tests).
@@ -135,6 +140,7 @@ private:
 
     Prompt& prompt_;
     QThreadPool workers_;
+    SecureEraser eraser_;
     QSet<QString> pendingSaves_;                     // groupName of each list to write
     std::map<QString, platform::UniqueFd> sessions_; // vault folder -> its lock
     int runsUnderWay_ = 0;
