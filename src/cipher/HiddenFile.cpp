@@ -4,15 +4,13 @@
 #include "cipher/FolderWalk.h"
 #include "cipher/ItemStore.h"
 #include "cipher/PosixFiles.h"
+#include "platform/FileSystem.h"
 #include "platform/Log.h"
 #include "store/VaultPaths.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-
-#include <filesystem>
-#include <system_error>
 
 namespace vexo::cipher {
 namespace {
@@ -135,10 +133,7 @@ void jiemi(const store::FileModelPtr& item, const QString& itemPath, bool isDir,
 }
 
 void removeFile(const QString& path) {
-    std::error_code error;
-    if (!path.isEmpty())
-        std::filesystem::remove_all(QFile::encodeName(path).toStdString(), error);
-    if (!path.isEmpty() && !error)
+    if (!path.isEmpty() && platform::removeTree(path))
         qCInfo(lcVexo, "已删除文件成功：%s", qUtf8Printable(path));
     else
         qCWarning(lcVexo, "删除文件失败：%s", qUtf8Printable(path));

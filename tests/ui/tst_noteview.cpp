@@ -49,6 +49,16 @@ ino_t inodeOf(const QString& path) {
 class NoteViewTest : public QObject, public test::MainViewFixture {
     Q_OBJECT
 private:
+    // Opens a note with one picture, saved; the picture's file name.
+    QString openNoteWithASavedPicture() {
+        openGroupWith(QStringLiteral("Work"), {QStringLiteral("one")});
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        notes().editor()->insertPicture(picture);
+        notes().saveOpenNote();
+        return QDir(notes().openNote()->path).entryList({QStringLiteral("*.png")}).value(0);
+    }
+
     ui::NoteView& notes() { return view().noteView(); }
     ui::NoteListModel& column() { return notes().notes(); }
     QStringList shownTitles() {
@@ -459,13 +469,7 @@ private slots:
 
     // The pictures of a renamed note keep their files at the next save.
     void aRenamedNoteKeepsItsPictureFiles() {
-        openGroupWith(QStringLiteral("Work"), {QStringLiteral("one")});
-        QImage picture(30, 20, QImage::Format_RGB32);
-        picture.fill(Qt::darkGreen);
-        notes().editor()->insertPicture(picture);
-        notes().saveOpenNote();
-        const QString fileName =
-            QDir(notes().openNote()->path).entryList({QStringLiteral("*.png")}).value(0);
+        const QString fileName = openNoteWithASavedPicture();
         const ino_t stored = inodeOf(notes().openNote()->path + u'/' + fileName);
         notes().titleField()->setText(QStringLiteral("Holiday"));
         emit notes().titleField()->editingFinished();
@@ -476,13 +480,7 @@ private slots:
 
     // So do the pictures of the open note when the vault folder moves.
     void theOpenNoteKeepsItsPictureFilesWhenTheVaultMoves() {
-        openGroupWith(QStringLiteral("Work"), {QStringLiteral("one")});
-        QImage picture(30, 20, QImage::Format_RGB32);
-        picture.fill(Qt::darkRed);
-        notes().editor()->insertPicture(picture);
-        notes().saveOpenNote();
-        const QString fileName =
-            QDir(notes().openNote()->path).entryList({QStringLiteral("*.png")}).value(0);
+        const QString fileName = openNoteWithASavedPicture();
         const ino_t stored = inodeOf(notes().openNote()->path + u'/' + fileName);
 
         const QString from = store::AppRootDirKey();
